@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+// The record storage shared by the content database, the flag file, the test files
+// and the dictionary: 128-byte records numbered from 1, each holding one string as a
+// 16-bit little-endian length and that many Windows-1252 bytes.
+//
+// The files are shared with other programs: a write changes the 128 bytes of its
+// own record and nothing else, and no open ever truncates a file.
+class RecordFile {
+public:
+    static constexpr int recordSize = 128;
+    static constexpr int maxTextBytes = recordSize - 2;
+    static constexpr int maxRecord = 32767;
+
+    enum class Mode { Read, ReadWrite };
+
+    // Read never creates the file; ReadWrite creates it when it is missing.
+    RecordFile(const QString& path, Mode mode);
+
+    bool isOpen() const { return file_.isOpen(); }
+
+    // A record beyond the end, outside 1..32767 or in a file that could not be
+    // opened reads as "".
+    QString read(int record);
+
+    // Refuses (returns false) a text longer than 126 bytes or not representable in
+    // Windows-1252, a record number outside 1..32767 and a file opened for reading.
+    // Records between the old end and this one are written empty.
+    bool write(int record, const QString& text);
+
+private:
+    QFile file_;
+    Mode mode_;
+};
+
+// One-shot helpers: open, one access, close.
+QString readRecord(const QString& path, int record);
+bool writeRecord(const QString& path, int record, const QString& text);

@@ -1,0 +1,115 @@
+#include "common/recordfile.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("records.bin"));
+
+    void writeBytes(const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray bytes() {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+    static QByteArray record(quint16 length, const QByteArray& text) {
+        QByteArray r(RecordFile::recordSize, '\0');
+        qToLittleEndian(length, r.data());
+        r.replace(2, text.size(), text);
+        return r.left(RecordFile::recordSize);
+    }
+};
+
+TEST_F(RecordFileTest, ReadsWindows1252TextOfEachRecord) {
+    writeBytes(record(5, "BASE ") + record(6, "\xe9t\xe9 \x80\x9c"));
+    EXPECT_EQ(readRecord(path, 1), QStringLiteral("BASE "));
+    EXPECT_EQ(readRecord(path, 2), QString::fromUtf8("été €œ"));
+}
+
+TEST_F(RecordFileTest, MissingShortAndOutOfRangeRecordsReadEmpty) {
+    EXPECT_EQ(readRecord(path, 1), QString());
+    EXPECT_FALSE(QFile::exists(path)) << "reading must never create the file";
+
+    writeBytes(record(3, "abc") + QByteArray("\x05\x00xy", 4)); // record 2 cut short
+    EXPECT_EQ(readRecord(path, 2), QStringLiteral("xy"));
+    EXPECT_EQ(readRecord(path, 3), QString());
+    EXPECT_EQ(readRecord(path, 0), QString());
+    EXPECT_EQ(readRecord(path, -1), QString());
+    EXPECT_EQ(readRecord(path, 32768), QString());
+}
+
+TEST_F(RecordFileTest, DamagedLengthNeverReadsIntoTheNextRecord) {
+    QByteArray first = record(0, QByteArray(126, 'a'));
+    qToLittleEndian<quint16>(4000, first.data());
+    writeBytes(first + record(3, "bbb"));
+    EXPECT_EQ(readRecord(path, 1), QString(126, u'a'));
+    EXPECT_EQ(readRecord(path, 2), QStringLiteral("bbb"));
+}
+
+TEST_F(RecordFileTest, WriteKeepsEveryOtherRecordIntact) {
+    QByteArray original = record(3, "one") + record(3, "two") + record(5, "three");
+    original[100] = 'X'; // padding of another writer stays as it was
+    writeBytes(original);
+
+    ASSERT_TRUE(writeRecord(path, 2, QStringLiteral("2")));
+
+    const QByteArray after = bytes();
+    ASSERT_EQ(after.size(), original.size());
+    EXPECT_EQ(after.left(128), original.left(128));
+    EXPECT_EQ(after.mid(256), original.mid(256));
+    EXPECT_EQ(readRecord(path, 2), QStringLiteral("2"));
+}
+
+TEST_F(RecordFileTest, WriteBeyondTheEndCreatesAndExtendsWithEmptyRecords) {
+    ASSERT_TRUE(writeRecord(path, 3, QStringLiteral("ECRANOK")));
+    EXPECT_EQ(bytes().size(), 3 * 128);
+    EXPECT_EQ(readRecord(path, 1), QString());
+    EXPECT_EQ(readRecord(path, 2), QString());
+    EXPECT_EQ(readRecord(path, 3), QStringLiteral("ECRANOK"));
+
+    ASSERT_TRUE(writeRecord(path, 1, QStringLiteral("x")));
+    EXPECT_EQ(bytes().size(), 3 * 128) << "no open may truncate the file";
+}
+
+TEST_F(RecordFileTest, LongestTextAndTrailingSpacesRoundTrip) {
+    const QString full(126, u'é');
+    const QString spaced = QStringLiteral("  clé  ");
+    ASSERT_TRUE(writeRecord(path, 1, full));
+    ASSERT_TRUE(writeRecord(path, 2, spaced));
+    EXPECT_EQ(readRecord(path, 1), full);
+    EXPECT_EQ(readRecord(path, 2), spaced);
+}
+
+TEST_F(RecordFileTest, RefusesTextThatDoesNotFitAndLeavesTheRecord) {
+    ASSERT_TRUE(writeRecord(path, 1, QStringLiteral("avant")));
+    EXPECT_FALSE(writeRecord(path, 1, QString(127, u'a')));
+    EXPECT_FALSE(writeRecord(path, 1, QString::fromUtf8("α ≠ a")));
+    EXPECT_FALSE(writeRecord(path, 0, QStringLiteral("a")));
+    EXPECT_FALSE(writeRecord(path, 32768, QStringLiteral("a")));
+    EXPECT_EQ(readRecord(path, 1), QStringLiteral("avant"));
+    EXPECT_EQ(bytes().size(), 128);
+}
+
+TEST_F(RecordFileTest, OneOpeningServesAGroupOfAccesses) {
+    RecordFile file(path, RecordFile::Mode::ReadWrite);
+    for (int r = 1; r <= 20; ++r)
+        ASSERT_TRUE(file.write(r, QStringLiteral("NON")));
+    EXPECT_EQ(file.read(20), QStringLiteral("NON"));
+
+    RecordFile readOnly(path, RecordFile::Mode::Read);
+    EXPECT_FALSE(readOnly.write(1, QStringLiteral("OUI")));
+    EXPECT_EQ(readOnly.read(1), QStringLiteral("NON"));
+}
+
+} // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/diskfiles.h"
+#include "platform/platform.h"
+#include "platform/qtevents.h"
+#include "platform/qtmessages.h"
+#include "platform/qtprocesses.h"
+#include "platform/qtscreen.h"
+
+// The real services, built once by main() and handed down as a Platform.
+class DesktopPlatform {
+public:
+    Platform platform() { return {messages_, events_, screen_, processes_, files_}; }
+
+private:
+    QtMessages messages_;
+    QtEvents events_;
+    QtScreen screen_;
+    QtProcesses processes_;
+    DiskFiles files_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+class Events;
+class Files;
+class Messages;
+class Processes;
+class Screen;
+
+// Everything the program asks of the outside world. The real set is built once in
+// app/, a scripted set in tests; it is passed down, never reached globally.
+struct Platform {
+    Messages& messages;
+    Events& events;
+    Screen& screen;
+    Processes& processes;
+    Files& files;
+};

@@ -1,0 +1,7 @@
+#include "platform/qtevents.h"
+
+#include <QCoreApplication>
+
+void QtEvents::processPending() {
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/processes.h"
+
+// Window styles are the started program's own business on X11: they are accepted
+// and not enforced.
+class QtProcesses : public Processes {
+public:
+    qint64 start(const QString& program, const QStringList& arguments, WindowStyle style) override;
+    [[noreturn]] void endProgram() override;
+};
+
+// Where a bare program name is found: the current directory first, then the search
+// path. A name with a directory part is returned as it is. Empty when not found.
+QString locateProgram(const QString& program);

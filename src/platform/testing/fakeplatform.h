@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/testing/fakeevents.h"
+#include "platform/testing/fakefiles.h"
+#include "platform/testing/fakemessages.h"
+#include "platform/testing/fakeprocesses.h"
+#include "platform/testing/fakescreen.h"
+
+#include <QTemporaryDir>
+
+// The scripted platform: its application directory is a fresh temporary folder.
+class FakePlatform {
+public:
+    FakePlatform() : files(appDir.path()) {}
+
+    Platform platform() { return {messages, events, screen, processes, files}; }
+    QString appPath(const QString& name) const { return appDir.filePath(name); }
+
+    QTemporaryDir appDir;
+    FakeMessages messages;
+    FakeEvents events;
+    FakeScreen screen;
+    FakeProcesses processes;
+    FakeFiles files;
+};

@@ -1,0 +1,45 @@
+// coursepack: the course authors' tool.
+
+#include "tools/coursepack/build.h"
+#include "tools/coursepack/dump.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+int usage(QTextStream& err) {
+    err << "usage:\n"
+           "  coursepack build SOURCE OUT   compile a course source into an application folder\n"
+           "  coursepack dump FILE          print a record file (GLXNOV.glb, GLX.DIC, TCnn.GLT, "
+           "TEMPO.GXS)\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    if (args.size() == 3 && args[0] == u"build") {
+        const BuildResult result = buildCourse(args[1], args[2]);
+        for (const QString& warning : result.warnings)
+            err << "warning: " << warning << '\n';
+        for (const QString& error : result.errors)
+            err << error << '\n';
+        return result.errors.isEmpty() ? 0 : 1;
+    }
+    if (args.size() == 2 && args[0] == u"dump") {
+        if (!QFileInfo(args[1]).isFile()) {
+            err << args[1] << ": no such file\n";
+            return 1;
+        }
+        dumpRecordFile(args[1], out);
+        return 0;
+    }
+    return usage(err);
+}
