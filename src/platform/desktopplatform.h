@@ -4,16 +4,18 @@
 #include "platform/platform.h"
 #include "platform/qtevents.h"
 #include "platform/qtmessages.h"
+#include "platform/qtmodalwindows.h"
 #include "platform/qtprocesses.h"
 #include "platform/qtscreen.h"
 
 // The real services, built once by main() and handed down as a Platform.
 class DesktopPlatform {
 public:
-    Platform platform() { return {messages_, events_, screen_, processes_, files_}; }
+    Platform platform() { return {messages_, modalWindows_, events_, screen_, processes_, files_}; }
 
 private:
     QtMessages messages_;
+    QtModalWindows modalWindows_;
     QtEvents events_;
     QtScreen screen_;
     QtProcesses processes_;

@@ -3,6 +3,7 @@
 class Events;
 class Files;
 class Messages;
+class ModalWindows;
 class Processes;
 class Screen;
 
@@ -10,6 +11,7 @@ class Screen;
 // app/, a scripted set in tests; it is passed down, never reached globally.
 struct Platform {
     Messages& messages;
+    ModalWindows& modalWindows;
     Events& events;
     Screen& screen;
     Processes& processes;

@@ -4,6 +4,7 @@
 #include "platform/testing/fakeevents.h"
 #include "platform/testing/fakefiles.h"
 #include "platform/testing/fakemessages.h"
+#include "platform/testing/fakemodalwindows.h"
 #include "platform/testing/fakeprocesses.h"
 #include "platform/testing/fakescreen.h"
 
@@ -14,11 +15,12 @@ class FakePlatform {
 public:
     FakePlatform() : files(appDir.path()) {}
 
-    Platform platform() { return {messages, events, screen, processes, files}; }
+    Platform platform() { return {messages, modalWindows, events, screen, processes, files}; }
     QString appPath(const QString& name) const { return appDir.filePath(name); }
 
     QTemporaryDir appDir;
     FakeMessages messages;
+    FakeModalWindows modalWindows;
     FakeEvents events;
     FakeScreen screen;
     FakeProcesses processes;

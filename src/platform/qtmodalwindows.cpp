@@ -1,0 +1,7 @@
+#include "platform/qtmodalwindows.h"
+
+#include <QDialog>
+
+int QtModalWindows::run(QDialog& dialog) {
+    return dialog.exec();
+}

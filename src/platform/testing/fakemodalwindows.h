@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/modalwindows.h"
+
+#include <QList>
+#include <QString>
+#include <deque>
+#include <functional>
+
+// Each run shows the dialog, then plays the next scripted action on it (clicking its
+// buttons, typing...) instead of waiting for a user; the action's return value is the
+// result. A window the test did not script fails the test at once.
+class FakeModalWindows : public ModalWindows {
+public:
+    using Action = std::function<int(QDialog&)>;
+
+    void scriptNext(Action action) { actions_.push_back(std::move(action)); }
+    int run(QDialog& dialog) override;
+
+    QList<QString> shown; // object names of the dialogs run, in order
+
+private:
+    std::deque<Action> actions_;
+};
