@@ -31,5 +31,7 @@ if ((${#missing[@]})); then
         "${missing[@]}" >/dev/null
 fi
 
+# Paths relative to the checkout, so a fresh clone elsewhere (as CI makes) reuses the cache.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" >/dev/null
 cmake --build "$build"
