@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/diskfiles.h"
+#include "platform/mountdrives.h"
 #include "platform/platform.h"
 #include "platform/qtevents.h"
+#include "platform/qtmediacontrol.h"
 #include "platform/qtmessages.h"
 #include "platform/qtmodalwindows.h"
 #include "platform/qtprocesses.h"
@@ -11,7 +13,10 @@
 // The real services, built once by main() and handed down as a Platform.
 class DesktopPlatform {
 public:
-    Platform platform() { return {messages_, modalWindows_, events_, screen_, processes_, files_}; }
+    Platform platform() {
+        return {messages_,  modalWindows_, events_, screen_,
+                processes_, files_,        drives_, mediaControl_};
+    }
 
 private:
     QtMessages messages_;
@@ -20,4 +25,6 @@ private:
     QtScreen screen_;
     QtProcesses processes_;
     DiskFiles files_;
+    MountDrives drives_;
+    QtMediaControl mediaControl_;
 };

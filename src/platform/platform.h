@@ -1,7 +1,9 @@
 #pragma once
 
+class Drives;
 class Events;
 class Files;
+class MediaControl;
 class Messages;
 class ModalWindows;
 class Processes;
@@ -16,4 +18,6 @@ struct Platform {
     Screen& screen;
     Processes& processes;
     Files& files;
+    Drives& drives;
+    MediaControl& mediaControl;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/testing/fakedrives.h"
 #include "platform/testing/fakeevents.h"
 #include "platform/testing/fakefiles.h"
+#include "platform/testing/fakemediacontrol.h"
 #include "platform/testing/fakemessages.h"
 #include "platform/testing/fakemodalwindows.h"
 #include "platform/testing/fakeprocesses.h"
@@ -15,7 +17,9 @@ class FakePlatform {
 public:
     FakePlatform() : files(appDir.path()) {}
 
-    Platform platform() { return {messages, modalWindows, events, screen, processes, files}; }
+    Platform platform() {
+        return {messages, modalWindows, events, screen, processes, files, drives, mediaControl};
+    }
     QString appPath(const QString& name) const { return appDir.filePath(name); }
 
     QTemporaryDir appDir;
@@ -25,4 +29,6 @@ public:
     FakeScreen screen;
     FakeProcesses processes;
     FakeFiles files;
+    FakeDrives drives;
+    FakeMediaControl mediaControl;
 };
