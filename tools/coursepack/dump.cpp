@@ -1,6 +1,7 @@
 #include "tools/coursepack/dump.h"
 
 #include "common/recordfile.h"
+#include "tests/testfile.h"
 #include "tools/coursepack/recordlayout.h"
 
 #include <QFileInfo>
@@ -34,30 +35,31 @@ void dumpDictionary(const QString& path, QTextStream& out) {
             << quoted(entries[k - 1].page) << '\n';
 }
 
+// As the test window reads it: counts brought within their ranges, numbers as read.
 void dumpTest(const QString& path, QTextStream& out) {
-    const TestSource test = readTest(path);
-    out << "test, document " << quoted(test.document) << ", questions " << quoted(test.nombre)
+    const TestHeader header = readTestHeader(path);
+    out << "test, document " << quoted(header.document) << ", questions " << header.nbQuestions
         << '\n';
-    for (int n = 1; n <= test.questions.size(); ++n) {
-        const QuestionSource& q = test.questions[n - 1];
+    for (int n = 1; n <= header.nbQuestions; ++n) {
+        const QuestionRecord q = readQuestion(path, n);
         out << "question " << n << " (records " << firstRecordOfQuestion(n) << ".."
-            << firstRecordOfQuestion(n) + 9 << ") nature " << quoted(q.nature);
-        if (q.nature == u"1")
+            << firstRecordOfQuestion(n) + 9 << ") nature " << quoted(QString::number(q.nature));
+        if (q.nature == 1)
             out << " single choice\n";
-        else if (q.nature == u"2")
+        else if (q.nature == 2)
             out << " multiple choice\n";
-        else if (q.nature == u"3")
+        else if (q.nature == 3)
             out << " typed answer\n";
         else
             out << " unknown kind\n";
-        if (q.nature == u"3") {
+        if (q.nature == 3) {
             out << "  motCle: " << quoted(q.motCle) << '\n';
             out << "  corrige: " << quoted(q.corrige) << '\n';
-        } else {
-            out << "  nbChoix: " << quoted(q.nbChoix) << '\n';
-            for (int i = 0; i < q.choix.size(); ++i)
+        } else if (q.nature == 1 || q.nature == 2) {
+            out << "  nbChoix: " << quoted(QString::number(q.nbChoix)) << '\n';
+            for (int i = 0; i < q.nbChoix; ++i)
                 out << "  choix " << i << ": " << quoted(q.choix[i]) << '\n';
-            out << "  attendu: " << quoted(q.attendu) << '\n';
+            out << "  attendu: " << quoted(QString::number(q.attendu)) << '\n';
         }
         out << "  renvoi: " << quoted(q.renvoi) << '\n';
         out << "  image: " << quoted(q.image) << '\n';

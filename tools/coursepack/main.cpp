@@ -2,6 +2,7 @@
 
 #include "tools/coursepack/build.h"
 #include "tools/coursepack/dump.h"
+#include "tools/coursepack/tryanswer.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -13,7 +14,9 @@ int usage(QTextStream& err) {
     err << "usage:\n"
            "  coursepack build SOURCE OUT   compile a course source into an application folder\n"
            "  coursepack dump FILE          print a record file (GLXNOV.glb, GLX.DIC, TCnn.GLT, "
-           "TEMPO.GXS)\n";
+           "TEMPO.GXS)\n"
+           "  coursepack try KEYWORD ANSWER mark a typed answer as a test would (exit 0 when "
+           "right)\n";
     return 2;
 }
 
@@ -41,5 +44,7 @@ int main(int argc, char** argv) {
         dumpRecordFile(args[1], out);
         return 0;
     }
+    if (args.size() == 3 && args[0] == u"try")
+        return tryAnswer(args[1], args[2], out) ? 0 : 1;
     return usage(err);
 }

@@ -34,10 +34,6 @@ constexpr int choiceCapacity = 5;
 
 } // namespace
 
-int firstRecordOfQuestion(int n) {
-    return 10 * n - 5;
-}
-
 QString writePages(const QString& path, const QList<PageRecord>& pages) {
     Writer w(path);
     w.put(1, signatureBase);

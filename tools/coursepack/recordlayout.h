@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/testfile.h"
 #include "tools/coursepack/course.h"
 
 #include <QString>
@@ -8,7 +9,6 @@
 // message naming the record that could not be written, or an empty string.
 
 inline const QString signatureDico = QStringLiteral("DICO GL");
-inline const QString signatureTest = QStringLiteral("TEST GL");
 
 QString writePages(const QString& path, const QList<PageRecord>& pages);
 QString writeDictionary(const QString& path, const QList<DictionaryEntry>& entries);
@@ -17,6 +17,3 @@ QString writeTest(const QString& path, const TestSource& test);
 QList<PageRecord> readPages(const QString& path);
 QList<DictionaryEntry> readDictionary(const QString& path);
 TestSource readTest(const QString& path);
-
-// Question n's first record (its kind).
-int firstRecordOfQuestion(int n);
