@@ -1,0 +1,185 @@
+#include "navigator/multim.h"
+
+#include "navigator/multimdesign.h"
+#include "navigator/multimparts.h"
+#include "platform/forms/formlabel.h"
+#include "platform/forms/picturebox.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextEdit>
+
+namespace d = multimdesign;
+using multimparts::image;
+using multimparts::label;
+using multimparts::name;
+using multimparts::picture;
+
+Multim::Multim(double twipsPerPixelX, double twipsPerPixelY, QWidget* parent)
+    : QWidget(parent), twips_(twipsPerPixelX, twipsPerPixelY) {
+    Q_INIT_RESOURCE(multim);
+    name(*this, u"multim", -1, QStringLiteral("Galvane"));
+    resize(d::clientWidth, d::clientHeight);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    buildPage();
+    buildSummaries();
+    buildTables();
+    buildModules();
+    buildMedia();
+    buildCommands();
+}
+
+void Multim::setOuterGeometry(const QRect& outer) {
+    const QSize margins = frameMargins();
+    move(outer.topLeft());
+    resize(outer.size() - margins);
+}
+
+QSize Multim::frameMargins() const {
+    if (!isVisible())
+        return {d::outerWidth - d::clientWidth, d::outerHeight - d::clientHeight};
+    return frameGeometry().size() - geometry().size();
+}
+
+void Multim::buildPage() {
+    titre = new PictureBox(this);
+    name(*titre, u"titre", -1, QStringLiteral("Titre"));
+    titre->setGeometry(d::titre);
+    bastitre = new PictureBox(this);
+    name(*bastitre, u"bastitre", -1, QStringLiteral("Bandeau bas"));
+    bastitre->setGeometry(d::bastitre);
+
+    Label9 = label(this, u"Label9", -1, QStringLiteral("Sommaire"));
+    Label9->setGeometry(d::Label9);
+    Label9->setAttribute(Qt::WA_TranslucentBackground);
+
+    texteur = new QTextEdit(this);
+    name(*texteur, u"texteur", -1, QStringLiteral("Texte de la page"));
+    texteur->setGeometry(d::texteur);
+    texteur->setReadOnly(true);
+    texteur->hide();
+
+    Picture4 = new PictureBox(this);
+    name(*Picture4, u"Picture4", -1, QStringLiteral("Image de la page"));
+    Picture4->setGeometry(d::Picture4);
+
+    avantcours =
+        image(this, u"avantcours", -1, picture(u"avantcours"), QStringLiteral("Page précédente"));
+    avantcours->move(d::avantcours);
+    Labelavant = label(this, u"Labelavant", -1, QString());
+    Labelavant->setGeometry(d::Labelavant);
+    suite = image(this, u"suite", -1, picture(u"suite"), QStringLiteral("Page suivante"));
+    suite->move(d::suite);
+    Labelapres = label(this, u"Labelapres", -1, QString());
+    Labelapres->setGeometry(d::Labelapres);
+    Labelapres->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QWidget* link : {static_cast<QWidget*>(avantcours), static_cast<QWidget*>(Labelavant),
+                          static_cast<QWidget*>(suite), static_cast<QWidget*>(Labelapres)})
+        link->hide();
+
+    List1 = new QListWidget(this);
+    name(*List1, u"List1", -1, QStringLiteral("Mots clés"));
+    List1->hide();
+}
+
+void Multim::buildCommands() {
+    QPushButton** buttons[] = {&Command2,  &command5,  &command6, &Command1,  &command4, &Command3,
+                               &Command12, &Command10, &Command8, &Command13, &Command14};
+    int left = d::commandLeft;
+    for (std::size_t k = 0; k < d::commands.size(); ++k) {
+        const d::Command& design = d::commands[k];
+        auto* button = new QPushButton(design.caption.toString(), this);
+        name(*button, design.name, -1,
+             design.caption.isEmpty() ? design.tooltip.toString() : design.caption.toString());
+        button->setToolTip(design.tooltip.toString());
+        button->setGeometry(left, d::commandTop, design.width, d::commandHeight);
+        left += design.width + d::commandGap;
+        *buttons[k] = button;
+    }
+    Command8->setIcon(picture(u"update"));
+
+    avant = new QPushButton(QStringLiteral("&Précédent"), this);
+    name(*avant, u"avant", -1, avant->text());
+    avant->setGeometry(d::avant);
+    avant->setEnabled(false);
+    apres = new QPushButton(QStringLiteral("S&uivant"), this);
+    name(*apres, u"apres", -1, apres->text());
+    apres->setGeometry(d::apres);
+    apres->setEnabled(false);
+
+    Image2 = image(this, u"Image2", -1, picture(u"home"),
+                   QStringLiteral("Afficher le sommaire général"));
+    Image2->move(d::Image2);
+}
+
+void Multim::buildMedia() {
+    projo = image(this, u"projo", -1, picture(u"projo"), QStringLiteral("Voir la vidéo"));
+    projo->move(d::projo);
+    projo->hide();
+    Imagexe = image(this, u"Imagexe", -1, picture(u"module1"), QString());
+    Imagexe->setAccessibleName(QStringLiteral("Module de simulation"));
+    Imagexe->move(d::Imagexe);
+    Imagexe->hide();
+    Labelexe = label(this, u"Labelexe", -1, QString());
+    Labelexe->setGeometry(d::Labelexe);
+    Labelexe->setAlignment(Qt::AlignCenter);
+    Labelexe->hide();
+    btexo = image(this, u"btexo", -1, picture(u"btexo"), QStringLiteral("Revenir au test"));
+    btexo->move(d::btexo);
+    btexo->hide();
+    Label16 = label(this, u"Label16", -1, QStringLiteral("Revenir au test"));
+    Label16->setGeometry(d::Label16);
+    Label16->setAlignment(Qt::AlignCenter);
+    Label16->hide();
+
+    label15 = new QFrame(this);
+    name(*label15, u"label15", -1, QStringLiteral("Lecture de la vidéo"));
+    label15->resize(d::label15);
+    label15->setAutoFillBackground(true);
+    label15->setPalette(QPalette(Qt::white));
+    for (int i = 0; i < int(d::playbackPictures.size()); ++i) {
+        FormLabel* button = image(label15, u"Image4", i, picture(d::playbackPictures[i]),
+                                  d::playbackTooltips[i].toString());
+        button->move(4 + i * d::Image4Pitch, 4);
+        Image4.add(i, button);
+    }
+    label15->hide();
+
+    MENUVIDEO = new QMenu(QStringLiteral("VIDEO"), this);
+    name(*MENUVIDEO, u"MENUVIDEO", -1, MENUVIDEO->title());
+    for (int i = 1; i <= 5; ++i) {
+        auto* item = MENUVIDEO->addAction(QStringLiteral("0%1").arg(i));
+        item->setObjectName(multimparts::objectName(u"MVideo", i));
+        MVideo.add(i, item);
+    }
+
+    Frame1 = new QFrame(this);
+    name(*Frame1, u"Frame1", -1, QStringLiteral("Puissances de dix"));
+    Frame1->setGeometry(d::Frame1);
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Frame1->setAutoFillBackground(true);
+    Label24 = label(Frame1, u"Label24", -1, QStringLiteral("24"));
+    twips_.place(*Label24, d::Label24);
+    QFont exponent = Label24->font();
+    exponent.setPointSize(24);
+    exponent.setBold(true);
+    Label24->setFont(exponent);
+    Label25 = label(Frame1, u"Label25", -1,
+                    QStringLiteral("L'Univers et ses milliers d'amas de galaxies."));
+    twips_.place(*Label25, d::Label25);
+    Label25->setWordWrap(true);
+    Label8 = label(Frame1, u"Label8", -1, QStringLiteral("Streptococcus salivarius"));
+    twips_.place(*Label8, d::Label8);
+    Label8->hide();
+    command11 = image(Frame1, u"command11", -1, picture(u"up"), QStringLiteral("Plus grand"));
+    twips_.setLeft(*command11, d::command11.x());
+    twips_.setTop(*command11, d::command11.y());
+    Command9 = image(Frame1, u"Command9", -1, picture(u"down"), QStringLiteral("Plus petit"));
+    twips_.setLeft(*Command9, d::Command9.x());
+    twips_.setTop(*Command9, d::Command9.y());
+    Frame1->hide();
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "platform/forms/controlarray.h"
+#include "platform/forms/twips.h"
+
+#include <QWidget>
+
+class FormLabel;
+class PictureBox;
+class QAction;
+class QFrame;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QTextEdit;
+
+// The main window `multim`: its design, every control placed and named. Each control
+// has an object name (its design name, `_index` for arrays) and an accessible name
+// (its caption, else its tooltip). The behaviour lives with the subsystems, which
+// connect their handlers to these controls.
+class Multim : public QWidget {
+    Q_OBJECT
+
+public:
+    // `twipsPerPixelX/Y` of the screen scale the controls placed in twips.
+    Multim(double twipsPerPixelX, double twipsPerPixelY, QWidget* parent = nullptr);
+
+    const TwipsScale& twips() const { return twips_; }
+
+    // Outer geometry (title bar and borders included), as the window designs give it.
+    void setOuterGeometry(const QRect& outer);
+    QSize frameMargins() const;
+
+    // Title bands, page area, in-chapter links.
+    PictureBox* titre;
+    PictureBox* bastitre;
+    QTextEdit* texteur;
+    PictureBox* Picture4;
+    FormLabel* suite;
+    FormLabel* Labelapres;
+    FormLabel* avantcours;
+    FormLabel* Labelavant;
+    FormLabel* Label9;
+
+    // Commands.
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* command4;
+    QPushButton* command5;
+    QPushButton* command6;
+    QPushButton* Command8;
+    QPushButton* Command10;
+    QPushButton* Command12;
+    QPushButton* Command13;
+    QPushButton* Command14;
+    QPushButton* avant;
+    QPushButton* apres;
+    FormLabel* Image2;
+
+    // General summary, summary views, themes.
+    QFrame* menugeneral;
+    ControlArray<FormLabel> Image1;
+    ControlArray<FormLabel> Label3;
+    FormLabel* Labelth1;
+    FormLabel* Labelth2;
+    FormLabel* Labelth3;
+    FormLabel* Imath1;
+    FormLabel* Imath2;
+    FormLabel* Imath3;
+    QFrame* Frathem;
+    ControlArray<FormLabel> Label26;
+    ControlArray<FormLabel> Label20;
+
+    // Tables of contents.
+    QFrame* Picture1;
+    QFrame* tablematchi;
+    QFrame* tablematphy;
+    QScrollBar* VScroll1;
+    QFrame* titrelivre;
+    ControlArray<QFrame> chapi;
+    ControlArray<QPushButton> btpm;
+    ControlArray<FormLabel> titchap;
+    ControlArray<FormLabel> etsout;
+    ControlArray<FormLabel> ettext;
+    ControlArray<FormLabel> Label7;
+    ControlArray<FormLabel> testcours;
+    ControlArray<FormLabel> Label14;
+    ControlArray<FormLabel> icoess;
+    ControlArray<FormLabel> essentiel;
+    ControlArray<FormLabel> Image9;
+    ControlArray<FormLabel> Label22;
+    ControlArray<FormLabel> DOCU;
+    ControlArray<FormLabel> Label21;
+
+    // Module icons and the test icon.
+    QFrame* EXECHI;
+    QFrame* EXEPHY;
+    ControlArray<FormLabel> Image6;
+    ControlArray<FormLabel> Label10;
+    FormLabel* Image3;
+    FormLabel* Label12;
+    FormLabel* Imagexe;
+    FormLabel* Labelexe;
+    FormLabel* btexo;
+    FormLabel* Label16;
+
+    // Video player and powers-of-ten viewer.
+    QFrame* label15;
+    ControlArray<FormLabel> Image4;
+    FormLabel* projo;
+    QMenu* MENUVIDEO;
+    ControlArray<QAction> MVideo;
+    QFrame* Frame1;
+    FormLabel* Label24;
+    FormLabel* Label25;
+    FormLabel* Label8;
+    FormLabel* Command9;
+    FormLabel* command11;
+
+    // The dictionary's keywords as loaded.
+    QListWidget* List1;
+
+private:
+    void buildPage();
+    void buildCommands();
+    void buildSummaries();
+    void buildTables();
+    void buildChapter(int i, QFrame& table);
+    void buildModules();
+    void buildMedia();
+
+    TwipsScale twips_;
+};

@@ -1,0 +1,35 @@
+#include "navigator/multimparts.h"
+
+#include "platform/forms/formlabel.h"
+
+#include <QWidget>
+
+QString multimparts::objectName(QStringView design, int index) {
+    return index < 0 ? design.toString() : design.toString() + u'_' + QString::number(index);
+}
+
+void multimparts::name(QWidget& control, QStringView design, int index, const QString& accessible) {
+    control.setObjectName(objectName(design, index));
+    control.setAccessibleName(QString(accessible).remove(u'&'));
+}
+
+FormLabel* multimparts::label(QWidget* parent, QStringView design, int index,
+                              const QString& caption) {
+    auto* control = new FormLabel(parent);
+    control->setText(caption);
+    name(*control, design, index, caption);
+    return control;
+}
+
+FormLabel* multimparts::image(QWidget* parent, QStringView design, int index,
+                              const QPixmap& picture, const QString& tooltip) {
+    auto* control = new FormLabel(parent);
+    control->setPicture(picture);
+    control->setToolTip(tooltip);
+    name(*control, design, index, tooltip.isEmpty() ? objectName(design, index) : tooltip);
+    return control;
+}
+
+QPixmap multimparts::picture(QStringView name) {
+    return QPixmap(QStringLiteral(":/multim/") + name.toString() + QStringLiteral(".png"));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+// A picture box: a drawing surface that shows a loaded picture (and takes its size)
+// and on which lines and text are drawn in its own pixel coordinates. Text goes at
+// the current print position, as the forms toolkit prints.
+class PictureBox : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // False, with the picture left as it was, when the file cannot be read.
+    bool loadPicture(const QString& path);
+    void clearPicture();
+    bool hasPicture() const { return hasPicture_; }
+
+    void setBorderSingle(bool single);
+    bool borderSingle() const { return frameShape() != QFrame::NoFrame; }
+
+    // Clears the drawing (to the background colour).
+    void clear();
+    void drawLine(QPoint from, QPoint to, const QColor& colour);
+    void setPrintFont(const QFont& font) { printFont_ = font; }
+    void setPrintColour(const QColor& colour) { printColour_ = colour; }
+    void moveTo(QPoint position) { printPosition_ = position; }
+    void print(const QString& text);
+
+    const QImage& surface() const { return surface_; }
+
+Q_SIGNALS:
+    void mouseMoved(QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void fitSurface();
+
+    QImage surface_;
+    bool hasPicture_ = false;
+    QFont printFont_;
+    QColor printColour_ = Qt::black;
+    QPoint printPosition_;
+};
