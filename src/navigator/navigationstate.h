@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+// The navigation's shared state: the page asked for or shown, its record as read,
+// and the browsing history of page keys and summary codes.
+struct NavigationState {
+    QString cleCourante;
+    qint16 navigationParCle = 0;
+    QString genreCourant;
+    QString cleSuivante;
+    QString clePrecedente;
+    qint16 styleCourant = 0;
+    QString bandeauCourant;
+    QString cleVideoLiee;
+    QString cheminImage;
+    QString cheminMedia;
+    qint16 donneesManquantes = 0;
+
+    std::array<QString, 101> historique; // index 0 is never used
+    qint16 positionHistorique = 1;
+    qint16 navigationHistorique = 0;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class PictureBox;
+
+// Where `Picture4` goes once it holds a new picture: centred on the page's left
+// column, kept below the title bands and off the left edge.
+void placerImage(PictureBox& picture4, const QString& genreCourant);
