@@ -1,0 +1,15 @@
+#pragma once
+
+#include "dictionary/dictionarystate.h"
+
+// The keywords of records 2, 4, 6, ..., in the file's order, up to the first empty
+// one.
+QStringList lireMotsCles(const QString& cheminDico);
+
+// The keywords in the index's order: French alphabetical, letter case ignored, each
+// distinct text once ('atome' and 'Atome' are two keywords). Identical texts sort
+// next to each other so that dropping equal neighbours leaves one of each.
+QStringList motsClesDistincts(const QStringList& motsLus);
+
+// Fills the state from the keywords read in the file's order.
+void retenirMotsCles(DictionaryState& state, const QStringList& motsLus);

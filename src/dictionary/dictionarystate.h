@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The keyword dictionary GLX.DIC as loaded at start-up: record 1 the signature, then
+// (keyword, page key) pairs in records 2k and 2k + 1.
+inline const QString signatureDico = QStringLiteral("DICO GL");
+
+struct DictionaryState {
+    QString cheminDico;
+    QStringList motsCles;      // distinct keywords, in the index's order
+    qint16 dernierMotCle = -1; // index of the last keyword, −1 when there is none
+    qint16 finDico = 0;        // number of the last keyword record
+
+    // Whether there is an index to show. `dernierMotCle` alone cannot tell: it is 0
+    // for a dictionary of exactly one keyword as for an empty one in the original.
+    bool aDesMotsCles() const { return !motsCles.isEmpty(); }
+};
