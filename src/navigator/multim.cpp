@@ -4,13 +4,13 @@
 #include "navigator/multimparts.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
+#include "platform/richtext/richtextbox.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextEdit>
 
 namespace d = multimdesign;
 using multimparts::image;
@@ -57,7 +57,7 @@ void Multim::buildPage() {
     Label9->setGeometry(d::Label9);
     Label9->setAttribute(Qt::WA_TranslucentBackground);
 
-    texteur = new QTextEdit(this);
+    texteur = new RichTextBox(this);
     name(*texteur, u"texteur", -1, QStringLiteral("Texte de la page"));
     texteur->setGeometry(d::texteur);
     texteur->setReadOnly(true);

@@ -13,7 +13,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class QTextEdit;
+class RichTextBox;
 
 // The main window `multim`: its design, every control placed and named. Each control
 // has an object name (its design name, `_index` for arrays) and an accessible name
@@ -35,7 +35,7 @@ public:
     // Title bands, page area, in-chapter links.
     PictureBox* titre;
     PictureBox* bastitre;
-    QTextEdit* texteur;
+    RichTextBox* texteur;
     PictureBox* Picture4;
     FormLabel* suite;
     FormLabel* Labelapres;

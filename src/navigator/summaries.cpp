@@ -7,9 +7,9 @@
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
 #include "platform/mediacontrol.h"
+#include "platform/richtext/richtextbox.h"
 
 #include <QPushButton>
-#include <QTextEdit>
 
 namespace {
 
