@@ -1,11 +1,17 @@
 #include "tests/testcheck.h"
 
+#include "common/appdirectory.h"
 #include "common/numerictext.h"
 #include "common/recordfile.h"
 #include "common/spaces.h"
+#include "platform/richtext/boxtext.h"
+#include "platform/richtext/rtfreader.h"
 #include "tests/answermatching.h"
 #include "tests/statementrange.h"
 #include "tests/testfile.h"
+
+#include <QFile>
+#include <QTextDocument>
 
 namespace {
 
@@ -63,7 +69,26 @@ void checkKeyWord(const QuestionRecord& q, int n, QStringList& faults) {
                                  .arg(quoted(q.motCle), quoted(folded));
 }
 
+// The question document's text as the test window's box holds it.
+std::optional<QString> documentText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray rtf = file.readAll();
+    if (!rtf.trimmed().startsWith("{\\rtf"))
+        return std::nullopt;
+    QTextDocument document;
+    readRtf(rtf, document);
+    return boxtext::plainText(document);
+}
+
 } // namespace
+
+QStringList checkTestInApplication(const QString& applicationDirectory, const QString& testFile) {
+    const QString directory = repertoireProgramme(applicationDirectory);
+    const QString testPath = directory + testFile;
+    return checkTest(testPath, documentText(directory + readTestHeader(testPath).document));
+}
 
 QStringList checkTest(const QString& testPath, const std::optional<QString>& documentText) {
     QStringList faults;

@@ -12,3 +12,8 @@
 // CR LF), or none when the document could not be loaded; the statement markers are
 // then not checked.
 QStringList checkTest(const QString& testPath, const std::optional<QString>& documentText);
+
+// The same for a test file of an application directory ("TC01.GLT"), with its
+// question document loaded from that directory. Needs no window: it runs in a
+// console program.
+QStringList checkTestInApplication(const QString& applicationDirectory, const QString& testFile);

@@ -2,6 +2,7 @@
 #include "tests/testcheck.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -90,6 +91,33 @@ TEST_F(CheckTest, StatementMarkersAreLookedForInTheDocument) {
               QStringList{"question 2: no statement between #RP-02 and #-o-O-o-# in \"TC01.rtf\""});
     EXPECT_EQ(check({}, std::nullopt),
               QStringList{"question document \"TC01.rtf\" cannot be loaded"});
+}
+
+TEST_F(CheckTest, TheDocumentIsLoadedFromTheApplicationDirectory) {
+    QTemporaryDir app;
+    const QString testPath = QDir(app.path()).filePath("TC01.GLT");
+    for (const auto& [record, value] : std::map<int, QString>{{1, "TEST GL"},
+                                                              {2, "TC01.rtf"},
+                                                              {3, "2"},
+                                                              {5, "3"},
+                                                              {6, "electron"},
+                                                              {15, "3"},
+                                                              {16, "proton"}})
+        ASSERT_TRUE(writeRecord(testPath, record, value));
+    EXPECT_EQ(checkTestInApplication(app.path(), "TC01.GLT"),
+              QStringList{"question document \"TC01.rtf\" cannot be loaded"});
+
+    QFile rtf(QDir(app.path()).filePath("TC01.rtf"));
+    ASSERT_TRUE(rtf.open(QIODevice::WriteOnly));
+    rtf.write("{\\rtf1\\ansi #RP-01\\par Un\\par #-o-O-o-#\\par #RP-02\\line Deux#-o-O-o-#}");
+    rtf.close();
+    EXPECT_EQ(checkTestInApplication(app.path() + "/", "TC01.GLT"), QStringList());
+
+    ASSERT_TRUE(rtf.open(QIODevice::WriteOnly));
+    rtf.write("{\\rtf1\\ansi #RP-01\\par Un\\par #-o-O-o-#\\par #RP-02#-o-O-o-#}");
+    rtf.close();
+    EXPECT_EQ(checkTestInApplication(app.path(), "TC01.GLT"),
+              QStringList{"question 2: no statement between #RP-02 and #-o-O-o-# in \"TC01.rtf\""});
 }
 
 TEST_F(CheckTest, AMissingFileIsReportedOnce) {
