@@ -1,5 +1,7 @@
 #include "platform/richtext/embeddedimages.h"
 
+#include "platform/richtext/richtextformats.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -10,7 +12,7 @@ namespace embeddedimages {
 
 namespace {
 
-constexpr int imageProperty = QTextFormat::UserProperty + 1;
+using richtextformats::imageProperty;
 
 QString nameOf(const QImage& image) {
     return QStringLiteral("rtfimage:%1").arg(image.cacheKey());
@@ -18,13 +20,14 @@ QString nameOf(const QImage& image) {
 
 } // namespace
 
-void insert(QTextCursor& cursor, const QImage& image, int width, int height) {
+void insert(QTextCursor& cursor, const QImage& image, int width, int height,
+            const QTextCharFormat& around) {
     const QString name = nameOf(image);
     QTextDocument* document = cursor.document();
     if (!document->resource(QTextDocument::ImageResource, QUrl(name)).isValid())
         document->addResource(QTextDocument::ImageResource, QUrl(name), image);
     QTextImageFormat format;
-    format.merge(cursor.charFormat());
+    format.merge(around);
     format.setName(name);
     format.setWidth(width);
     format.setHeight(height);

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+class QTextCharFormat;
 class QTextCursor;
 class QTextDocument;
 class QTextImageFormat;
@@ -12,8 +13,10 @@ class QTextImageFormat;
 // receiving a fragment can register the pictures again.
 namespace embeddedimages {
 
-// Inserts a picture of the given size in pixels at the cursor.
-void insert(QTextCursor& cursor, const QImage& image, int width, int height);
+// Inserts a picture of the given size in pixels at the cursor, in the character
+// format of the text around it.
+void insert(QTextCursor& cursor, const QImage& image, int width, int height,
+            const QTextCharFormat& around);
 
 // Registers the pictures between two cursor positions in their document.
 void restore(QTextDocument& document, int from, int to);

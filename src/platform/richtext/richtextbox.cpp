@@ -2,6 +2,7 @@
 
 #include "platform/richtext/boxtext.h"
 #include "platform/richtext/embeddedimages.h"
+#include "platform/richtext/richtextformats.h"
 #include "platform/richtext/rtfreader.h"
 
 #include <QFile>
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr int charOffsetProperty = QTextFormat::UserProperty + 2;
+using richtextformats::charOffsetProperty;
 
 bool looksLikeRtf(const QByteArray& data) {
     return data.trimmed().startsWith("{\\rtf");

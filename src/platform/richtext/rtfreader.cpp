@@ -1,9 +1,693 @@
 #include "platform/richtext/rtfreader.h"
 
+#include "platform/richtext/embeddedimages.h"
+#include "platform/richtext/richtextformats.h"
+#include "platform/richtext/rtfcharsets.h"
+#include "platform/richtext/rtfpicture.h"
+#include "platform/richtext/rtfstate.h"
+#include "platform/richtext/rtftokenizer.h"
+
+#include <QColor>
+#include <QHash>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr double twipsPerPixel = 15.0;
+// Deeper groups share their parent's state, so a flood of braces costs no memory.
+constexpr std::size_t deepestGroup = 2048;
+constexpr int largestColourTable = 4096;
+
+struct FontEntry {
+    QString name;
+    int charset = 0;
+    bool symbol = false;
+};
+
+// Control words whose group holds no text to show.
+bool isSkippedDestination(QByteArrayView word) {
+    static const QByteArrayView words[] = {
+        "aftncn",
+        "aftnsep",
+        "aftnsepc",
+        "annotation",
+        "atnauthor",
+        "atndate",
+        "atnicn",
+        "atnid",
+        "atnref",
+        "atntime",
+        "author",
+        "buptim",
+        "colorschememapping",
+        "comment",
+        "company",
+        "creatim",
+        "datastore",
+        "defchp",
+        "defpap",
+        "doccomm",
+        "docvar",
+        "falt",
+        "fldinst",
+        "filetbl",
+        "footer",
+        "footerf",
+        "footerl",
+        "footerr",
+        "footnote",
+        "ftncn",
+        "ftnsep",
+        "ftnsepc",
+        "generator",
+        "header",
+        "headerf",
+        "headerl",
+        "headerr",
+        "info",
+        "keywords",
+        "latentstyles",
+        "listoverridetable",
+        "listtable",
+        "nonshppict",
+        "objclass",
+        "objdata",
+        "objname",
+        "operator",
+        "panose",
+        "pgdsctbl",
+        "pn",
+        "printim",
+        "revtbl",
+        "revtim",
+        "rsidtbl",
+        "stylesheet",
+        "subject",
+        "tc",
+        "template",
+        "themedata",
+        "title",
+        "txe",
+        "userprops",
+        "xe",
+        "xmlnstbl",
+        "mmathPr",
+        "wgrffmtfilter",
+        "bkmkstart",
+        "bkmkend",
+        "blipuid",
+        "picprop",
+    };
+    return std::find(std::begin(words), std::end(words), word) != std::end(words);
+}
+
+class RtfReader {
+public:
+    explicit RtfReader(QTextDocument& document) : cursor(&document) {
+        placeholder = QImage(1, 1, QImage::Format_ARGB32);
+        placeholder.fill(Qt::transparent);
+    }
+
+    void read(QByteArrayView rtf);
+
+private:
+    RtfGroupState& state() { return groups.back(); }
+    const RtfGroupState& state() const { return groups.back(); }
+
+    void openGroup();
+    void closeGroup();
+    void controlWord(const RtfToken& token);
+    void controlSymbol(char symbol);
+    bool destinationWord(QByteArrayView word);
+    bool characterWord(QByteArrayView word, bool hasParameter, int parameter);
+    bool paragraphWord(QByteArrayView word, bool hasParameter, int parameter);
+    bool specialCharacterWord(QByteArrayView word, int parameter);
+    void documentWord(QByteArrayView word, int parameter);
+
+    void textBytes(QByteArrayView bytes);
+    void unicodeCharacter(int value);
+    void character(QChar c);
+    void fontTableText(QByteArrayView bytes);
+    void colourTableText(QByteArrayView bytes);
+
+    void changeCharacters();
+    void flush();
+    void endParagraph();
+    void startCellText();
+    void finishPicture();
+    QTextCharFormat characterFormat();
+    QTextBlockFormat blockFormat() const;
+    int codePage() const;
+    bool inSymbolFont() const;
+
+    QTextCursor cursor;
+    std::vector<RtfGroupState> groups{RtfGroupState{}};
+    std::size_t sharedLevels = 0;
+    bool ignorableNext = false;
+    int skipAfterUnicode = 0;
+
+    int documentCodePage = rtfcharsets::defaultCodePage;
+    int defaultFont = -1;
+    QHash<int, FontEntry> fonts;
+    int fontBeingDefined = -1;
+    std::vector<QColor> colours; // invalid for automatic
+    QColor colourBeingDefined;
+    bool colourComponentSeen = false;
+
+    QByteArray pendingBytes;
+    QString pendingText;
+    RtfCharState builtState;
+    QTextCharFormat format;
+    bool formatBuilt = false;
+    bool cellSeparatorPending = false;
+
+    RtfPicture picture;
+    QImage placeholder;
+    rtfcharsets::Decoders decoders;
+};
+
+void RtfReader::read(QByteArrayView rtf) {
+    RtfTokenizer tokenizer(rtf);
+    for (RtfToken token = tokenizer.next(); token.kind != RtfToken::End; token = tokenizer.next()) {
+        const RtfDestination destination = state().destination;
+        if (token.kind == RtfToken::GroupStart) {
+            skipAfterUnicode = 0;
+            openGroup();
+            continue;
+        }
+        if (token.kind == RtfToken::GroupEnd) {
+            skipAfterUnicode = 0;
+            closeGroup();
+            continue;
+        }
+        if (destination == RtfDestination::Skip)
+            continue;
+        if (skipAfterUnicode > 0) {
+            if (token.kind != RtfToken::Text) {
+                --skipAfterUnicode;
+                continue;
+            }
+            const qsizetype skipped = std::min<qsizetype>(skipAfterUnicode, token.bytes.size());
+            skipAfterUnicode -= static_cast<int>(skipped);
+            token.bytes = token.bytes.sliced(skipped);
+        }
+        switch (token.kind) {
+        case RtfToken::ControlWord:
+            controlWord(token);
+            break;
+        case RtfToken::ControlSymbol:
+            controlSymbol(token.symbol);
+            break;
+        case RtfToken::Text:
+            textBytes(token.bytes);
+            break;
+        case RtfToken::HexByte: {
+            const char byte = static_cast<char>(token.byte);
+            textBytes(QByteArrayView(&byte, 1));
+            break;
+        }
+        case RtfToken::Binary:
+            if (destination == RtfDestination::Picture)
+                picture.appendBinary(token.bytes);
+            break;
+        default:
+            break;
+        }
+        if (token.kind != RtfToken::ControlSymbol)
+            ignorableNext = false;
+    }
+    while (groups.size() > 1 || sharedLevels > 0)
+        closeGroup();
+    flush();
+    cursor.setBlockFormat(blockFormat());
+}
+
+void RtfReader::openGroup() {
+    if (groups.size() >= deepestGroup) {
+        ++sharedLevels;
+        return;
+    }
+    groups.push_back(groups.back());
+}
+
+void RtfReader::closeGroup() {
+    if (sharedLevels > 0) {
+        --sharedLevels;
+        return;
+    }
+    if (groups.size() <= 1)
+        return; // a stray closing brace
+    const RtfGroupState closed = groups.back();
+    if (!(closed.chars == groups[groups.size() - 2].chars))
+        flush();
+    groups.pop_back();
+    if (closed.destination == RtfDestination::Picture &&
+        state().destination != RtfDestination::Picture)
+        finishPicture();
+    if (closed.destination == RtfDestination::FontTable && fontBeingDefined >= 0 &&
+        state().destination != RtfDestination::FontTable)
+        fontBeingDefined = -1;
+}
+
+void RtfReader::controlWord(const RtfToken& token) {
+    const QByteArrayView word = token.word;
+    const bool ignorable = ignorableNext;
+    ignorableNext = false;
+    if (destinationWord(word))
+        return;
+    if (ignorable) {
+        state().destination = RtfDestination::Skip;
+        return;
+    }
+    const RtfDestination destination = state().destination;
+    if (destination == RtfDestination::FontTable) {
+        if (word == "f" && token.hasParameter) {
+            fontBeingDefined = token.parameter;
+            fonts[fontBeingDefined];
+        } else if (word == "fcharset" && fontBeingDefined >= 0) {
+            fonts[fontBeingDefined].charset = token.parameter;
+        }
+        return;
+    }
+    if (destination == RtfDestination::ColourTable) {
+        const int component = std::clamp(token.parameter, 0, 255);
+        if (word == "red" || word == "green" || word == "blue") {
+            if (!colourComponentSeen)
+                colourBeingDefined = QColor(0, 0, 0);
+            colourComponentSeen = true;
+            if (word == "red")
+                colourBeingDefined.setRed(component);
+            else if (word == "green")
+                colourBeingDefined.setGreen(component);
+            else
+                colourBeingDefined.setBlue(component);
+        }
+        return;
+    }
+    if (destination == RtfDestination::Picture) {
+        const int value = token.parameter;
+        if (word == "pngblip")
+            picture.format = RtfPicture::Png;
+        else if (word == "jpegblip")
+            picture.format = RtfPicture::Jpeg;
+        else if (word == "emfblip" || word == "wmetafile" || word == "macpict" ||
+                 word == "dibitmap" || word == "wbitmap" || word == "pmmetafile")
+            picture.format = RtfPicture::Other;
+        else if (word == "picw")
+            picture.width = value;
+        else if (word == "pich")
+            picture.height = value;
+        else if (word == "picwgoal")
+            picture.goalWidth = value;
+        else if (word == "pichgoal")
+            picture.goalHeight = value;
+        else if (word == "picscalex")
+            picture.scaleX = value;
+        else if (word == "picscaley")
+            picture.scaleY = value;
+        return;
+    }
+    if (characterWord(word, token.hasParameter, token.parameter))
+        return;
+    if (paragraphWord(word, token.hasParameter, token.parameter))
+        return;
+    if (specialCharacterWord(word, token.parameter))
+        return;
+    documentWord(word, token.parameter);
+}
+
+bool RtfReader::destinationWord(QByteArrayView word) {
+    RtfGroupState& group = state();
+    if (word == "fonttbl") {
+        group.destination = RtfDestination::FontTable;
+    } else if (word == "colortbl") {
+        group.destination = RtfDestination::ColourTable;
+        colours.clear();
+        colourComponentSeen = false;
+    } else if (word == "pict") {
+        if (group.destination != RtfDestination::Text || group.chars.hidden) {
+            group.destination = RtfDestination::Skip;
+            return true;
+        }
+        flush();
+        startCellText();
+        group.destination = RtfDestination::Picture;
+        picture = RtfPicture{};
+    } else if (word == "shppict" || word == "fldrslt" || word == "result") {
+        // Text shown as it stands: the picture of a shape, a field's or an object's result.
+    } else if (isSkippedDestination(word)) {
+        group.destination = RtfDestination::Skip;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool RtfReader::characterWord(QByteArrayView word, bool hasParameter, int parameter) {
+    RtfCharState& chars = state().chars;
+    const bool on = !hasParameter || parameter != 0;
+    RtfCharState changed = chars;
+    if (word == "plain") {
+        changed = RtfCharState{};
+        changed.font = defaultFont;
+    } else if (word == "b") {
+        changed.bold = on;
+    } else if (word == "i") {
+        changed.italic = on;
+    } else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" ||
+               word == "uldash" || word == "ulth" || word == "ulwave") {
+        changed.underline = on;
+    } else if (word == "ulnone") {
+        changed.underline = false;
+    } else if (word == "strike" || word == "striked") {
+        changed.strike = on;
+    } else if (word == "v") {
+        changed.hidden = on;
+    } else if (word == "f") {
+        changed.font = parameter;
+    } else if (word == "fs") {
+        changed.halfPoints = hasParameter ? std::clamp(parameter, 2, 3276) : 24;
+    } else if (word == "cf") {
+        changed.foreground = parameter;
+    } else if (word == "cb" || word == "highlight" || word == "chcbpat") {
+        changed.background = parameter;
+    } else if (word == "super") {
+        changed.script = RtfCharState::Super;
+    } else if (word == "sub") {
+        changed.script = RtfCharState::Sub;
+    } else if (word == "nosupersub") {
+        changed.script = RtfCharState::Normal;
+    } else if (word == "up") {
+        changed.raiseHalfPoints = std::clamp(hasParameter ? parameter : 6, -1000, 1000);
+    } else if (word == "dn") {
+        changed.raiseHalfPoints = -std::clamp(hasParameter ? parameter : 6, -1000, 1000);
+    } else {
+        return false;
+    }
+    if (!(changed == chars)) {
+        flush();
+        chars = changed;
+    }
+    return true;
+}
+
+bool RtfReader::paragraphWord(QByteArrayView word, bool hasParameter, int parameter) {
+    RtfParagraphState& paragraph = state().paragraph;
+    const int twips = std::clamp(parameter, -31680, 31680);
+    if (word == "par" || word == "sect" || word == "page") {
+        endParagraph();
+    } else if (word == "pard") {
+        paragraph = RtfParagraphState{};
+    } else if (word == "ql") {
+        paragraph.alignment = Qt::AlignLeft;
+    } else if (word == "qc") {
+        paragraph.alignment = Qt::AlignHCenter;
+    } else if (word == "qr") {
+        paragraph.alignment = Qt::AlignRight;
+    } else if (word == "qj") {
+        paragraph.alignment = Qt::AlignJustify;
+    } else if (word == "li") {
+        paragraph.leftIndent = twips;
+    } else if (word == "ri") {
+        paragraph.rightIndent = twips;
+    } else if (word == "fi") {
+        paragraph.firstIndent = twips;
+    } else if (word == "sb") {
+        paragraph.spaceBefore = twips;
+    } else if (word == "sa") {
+        paragraph.spaceAfter = twips;
+    } else if (word == "tqr") {
+        paragraph.nextTabType = QTextOption::RightTab;
+    } else if (word == "tqc") {
+        paragraph.nextTabType = QTextOption::CenterTab;
+    } else if (word == "tqdec") {
+        paragraph.nextTabType = QTextOption::DelimiterTab;
+    } else if ((word == "tx" || word == "tb") && hasParameter) {
+        if (paragraph.tabs.size() < 64) {
+            QTextOption::Tab tab(std::max(twips, 0) / twipsPerPixel, paragraph.nextTabType);
+            if (tab.type == QTextOption::DelimiterTab)
+                tab.delimiter = QChar(u',');
+            paragraph.tabs.append(tab);
+        }
+        paragraph.nextTabType = QTextOption::LeftTab;
+    } else if (word == "cell" || word == "nestcell") {
+        cellSeparatorPending = true;
+    } else if (word == "row" || word == "nestrow") {
+        cellSeparatorPending = false;
+        endParagraph();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool RtfReader::specialCharacterWord(QByteArrayView word, int parameter) {
+    static const struct {
+        QByteArrayView word;
+        char16_t character;
+    } characters[] = {
+        {"line", QChar::LineSeparator}, {"tab", u'\t'},           {"emdash", u'\u2014'},
+        {"endash", u'\u2013'},          {"lquote", u'\u2018'},    {"rquote", u'\u2019'},
+        {"ldblquote", u'\u201C'},       {"rdblquote", u'\u201D'}, {"bullet", u'\u2022'},
+        {"emspace", u'\u2003'},         {"enspace", u'\u2002'},   {"qmspace", u'\u2005'},
+    };
+    if (word == "u") {
+        unicodeCharacter(parameter);
+        return true;
+    }
+    for (const auto& entry : characters) {
+        if (entry.word == word) {
+            character(QChar(entry.character));
+            return true;
+        }
+    }
+    return false;
+}
+
+void RtfReader::documentWord(QByteArrayView word, int parameter) {
+    if (word == "ansicpg" && parameter > 0)
+        documentCodePage = parameter;
+    else if (word == "mac")
+        documentCodePage = 10000;
+    else if (word == "pc")
+        documentCodePage = 437;
+    else if (word == "pca")
+        documentCodePage = 850;
+    else if (word == "deff") {
+        flush();
+        defaultFont = parameter;
+        state().chars.font = parameter;
+    } else if (word == "uc")
+        state().unicodeSkip = std::clamp(parameter, 0, 16);
+}
+
+void RtfReader::controlSymbol(char symbol) {
+    switch (symbol) {
+    case '*':
+        ignorableNext = true;
+        return;
+    case '~':
+        character(QChar(0x00A0));
+        break;
+    case '-':
+        character(QChar(0x00AD));
+        break;
+    case '_':
+        character(QChar(0x2011));
+        break;
+    case '{':
+    case '}':
+    case '\\': {
+        const char byte = symbol;
+        textBytes(QByteArrayView(&byte, 1));
+        break;
+    }
+    default:
+        break;
+    }
+    ignorableNext = false;
+}
+
+void RtfReader::textBytes(QByteArrayView bytes) {
+    switch (state().destination) {
+    case RtfDestination::Text:
+        if (state().chars.hidden || bytes.isEmpty())
+            return;
+        startCellText();
+        pendingBytes.append(bytes);
+        return;
+    case RtfDestination::FontTable:
+        fontTableText(bytes);
+        return;
+    case RtfDestination::ColourTable:
+        colourTableText(bytes);
+        return;
+    case RtfDestination::Picture:
+        picture.appendHex(bytes);
+        return;
+    case RtfDestination::Skip:
+        return;
+    }
+}
+
+void RtfReader::unicodeCharacter(int value) {
+    skipAfterUnicode = state().unicodeSkip;
+    if (value < 0)
+        value += 65536;
+    if (value <= 0 || value > 0xFFFF)
+        return;
+    if (inSymbolFont() && value >= 0xF020 && value <= 0xF0FF) {
+        const char16_t mapped = rtfcharsets::symbolCharacter(value - 0xF000);
+        if (mapped != 0)
+            character(QChar(mapped));
+        return;
+    }
+    character(QChar(value));
+}
+
+void RtfReader::character(QChar c) {
+    if (state().destination != RtfDestination::Text || state().chars.hidden)
+        return;
+    startCellText();
+    if (!pendingBytes.isEmpty()) {
+        pendingText += decoders.decode(pendingBytes, codePage());
+        pendingBytes.clear();
+    }
+    pendingText += c;
+}
+
+void RtfReader::fontTableText(QByteArrayView bytes) {
+    if (fontBeingDefined < 0)
+        return;
+    FontEntry& font = fonts[fontBeingDefined];
+    for (char byte : bytes) {
+        if (byte == ';') {
+            font.name = font.name.trimmed();
+            font.symbol =
+                font.charset == 2 || font.name.compare(u"Symbol", Qt::CaseInsensitive) == 0;
+            fontBeingDefined = -1;
+            return;
+        }
+        if (font.name.size() < 64)
+            font.name += QChar::fromLatin1(byte);
+    }
+}
+
+void RtfReader::colourTableText(QByteArrayView bytes) {
+    for (char byte : bytes) {
+        if (byte != ';' || colours.size() >= largestColourTable)
+            continue;
+        colours.push_back(colourComponentSeen ? colourBeingDefined : QColor());
+        colourComponentSeen = false;
+    }
+}
+
+// A cell ended: its separator goes in only when more text follows in the row.
+void RtfReader::startCellText() {
+    if (!cellSeparatorPending)
+        return;
+    cellSeparatorPending = false;
+    character(QChar(u'\t'));
+}
+
+int RtfReader::codePage() const {
+    const auto it = fonts.constFind(state().chars.font);
+    if (it == fonts.constEnd())
+        return documentCodePage;
+    if (it->symbol)
+        return rtfcharsets::symbolCodePage;
+    return rtfcharsets::codePageOfCharset(it->charset, documentCodePage);
+}
+
+bool RtfReader::inSymbolFont() const {
+    const auto it = fonts.constFind(state().chars.font);
+    return it != fonts.constEnd() && it->symbol;
+}
+
+// Called before every change of the character state, so the pending text is
+// always in the current state.
+void RtfReader::flush() {
+    if (!pendingBytes.isEmpty()) {
+        pendingText += decoders.decode(pendingBytes, codePage());
+        pendingBytes.clear();
+    }
+    if (!pendingText.isEmpty()) {
+        cursor.insertText(pendingText, characterFormat());
+        pendingText.clear();
+    }
+}
+
+QTextCharFormat RtfReader::characterFormat() {
+    const RtfCharState& chars = state().chars;
+    if (formatBuilt && builtState == chars)
+        return format;
+    format = QTextCharFormat();
+    const auto font = fonts.constFind(chars.font);
+    // A Symbol run is already mapped to Unicode: the document's font shows it.
+    if (font != fonts.constEnd() && !font->symbol && !font->name.isEmpty())
+        format.setFontFamilies({font->name});
+    const double points = chars.halfPoints / 2.0;
+    format.setFontPointSize(points);
+    format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(chars.italic);
+    format.setFontUnderline(chars.underline);
+    format.setFontStrikeOut(chars.strike);
+    if (chars.foreground > 0 && std::size_t(chars.foreground) < colours.size() &&
+        colours[chars.foreground].isValid())
+        format.setForeground(colours[chars.foreground]);
+    if (chars.background > 0 && std::size_t(chars.background) < colours.size() &&
+        colours[chars.background].isValid())
+        format.setBackground(colours[chars.background]);
+    if (chars.script == RtfCharState::Super)
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (chars.script == RtfCharState::Sub)
+        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (chars.raiseHalfPoints != 0) {
+        format.setProperty(richtextformats::charOffsetProperty, chars.raiseHalfPoints * 10);
+        format.setBaselineOffset(chars.raiseHalfPoints / 2.0 / points * 100.0);
+    }
+    builtState = chars;
+    formatBuilt = true;
+    return format;
+}
+
+QTextBlockFormat RtfReader::blockFormat() const {
+    const RtfParagraphState& paragraph = state().paragraph;
+    QTextBlockFormat block;
+    block.setAlignment(paragraph.alignment);
+    block.setLeftMargin(std::max(paragraph.leftIndent, 0) / twipsPerPixel);
+    block.setRightMargin(std::max(paragraph.rightIndent, 0) / twipsPerPixel);
+    block.setTextIndent(paragraph.firstIndent / twipsPerPixel);
+    block.setTopMargin(std::max(paragraph.spaceBefore, 0) / twipsPerPixel);
+    block.setBottomMargin(std::max(paragraph.spaceAfter, 0) / twipsPerPixel);
+    block.setTabPositions(paragraph.tabs);
+    return block;
+}
+
+// The paragraph's own format is set when it ends, from the state then in force,
+// so nothing of the previous paragraph carries over.
+void RtfReader::endParagraph() {
+    if (state().destination != RtfDestination::Text)
+        return;
+    cellSeparatorPending = false;
+    flush();
+    const QTextBlockFormat block = blockFormat();
+    cursor.setBlockFormat(block);
+    cursor.insertBlock(block, characterFormat());
+}
+
+void RtfReader::finishPicture() {
+    const PlacedPicture placed = placePicture(picture, placeholder);
+    embeddedimages::insert(cursor, placed.image, placed.width, placed.height, characterFormat());
+    picture = RtfPicture{};
+}
+
+} // namespace
 
 void readRtf(const QByteArray& rtf, QTextDocument& document) {
     document.clear();
-    QTextCursor(&document).insertText(QString::fromLatin1(rtf));
+    RtfReader(document).read(rtf);
 }
