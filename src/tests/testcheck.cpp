@@ -26,8 +26,7 @@ void checkChoices(RecordFile& file, const QuestionRecord& q, int n, QStringList&
     const int count = numericTextToInt16(countText);
     if (count < 1 || count > maxChoix)
         faults << question + QStringLiteral("choice count %1 is outside 1..%2")
-                                 .arg(quoted(countText))
-                                 .arg(maxChoix);
+                                 .arg(quoted(countText), QString::number(maxChoix));
     if (q.nature == 1) {
         if (q.attendu < 0 || q.attendu >= q.nbChoix)
             faults << question +
@@ -100,8 +99,7 @@ QStringList checkTest(const QString& testPath, const std::optional<QString>& doc
     const int count = numericTextToInt16(countText);
     if (count < 1 || count > maxQuestions)
         faults << QStringLiteral("question count %1 is outside 1..%2")
-                      .arg(quoted(countText))
-                      .arg(maxQuestions);
+                      .arg(quoted(countText), QString::number(maxQuestions));
     const TestHeader header = readTestHeader(testPath);
     if (!documentText)
         faults

@@ -58,6 +58,7 @@ TEST_F(CheckTest, EachFaultIsReportedWithItsQuestion) {
         {{{3, "101"}}, "question count \"101\" is outside 1..100"},
         {{{6, "6"}}, "question 1: choice count \"6\" is outside 1..5"},
         {{{6, ""}}, "question 1: choice count \"\" is outside 1..5"},
+        {{{6, "%2"}}, "question 1: choice count \"%2\" is outside 1..5"},
         {{{12, "3"}}, "question 1: expected answer 3 names no choice of the 3 shown"},
         {{{12, "-1"}}, "question 1: expected answer -1 names no choice of the 3 shown"},
         {{{5, "2"}, {12, "1001"}},
