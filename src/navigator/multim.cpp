@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace d = multimdesign;
 using multimparts::image;
@@ -19,7 +20,8 @@ using multimparts::name;
 using multimparts::picture;
 
 Multim::Multim(double twipsPerPixelX, double twipsPerPixelY, QWidget* parent)
-    : QWidget(parent), twips_(twipsPerPixelX, twipsPerPixelY) {
+    : QWidget(parent), twips_(twipsPerPixelX, twipsPerPixelY),
+      outerSize_(d::outerWidth, d::outerHeight) {
     Q_INIT_RESOURCE(multim);
     name(*this, u"multim", -1, QStringLiteral("Galvane"));
     resize(d::clientWidth, d::clientHeight);
@@ -34,15 +36,23 @@ Multim::Multim(double twipsPerPixelX, double twipsPerPixelY, QWidget* parent)
 }
 
 void Multim::setOuterGeometry(const QRect& outer) {
-    const QSize margins = frameMargins();
+    outerSize_ = outer.size();
     move(outer.topLeft());
-    resize(outer.size() - margins);
+    fitOuterSize();
 }
 
-QSize Multim::frameMargins() const {
-    if (!isVisible())
-        return {d::outerWidth - d::clientWidth, d::outerHeight - d::clientHeight};
-    return frameGeometry().size() - geometry().size();
+void Multim::fitOuterSize() {
+    const QSize margins =
+        isVisible() ? frameGeometry().size() - geometry().size()
+                    : QSize(d::outerWidth - d::clientWidth, d::outerHeight - d::clientHeight);
+    resize(outerSize_ - margins);
+}
+
+void Multim::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitOuterSize();
+    // A window manager frames the window a little after it is shown.
+    QTimer::singleShot(200, this, &Multim::fitOuterSize);
 }
 
 void Multim::buildPage() {

@@ -28,9 +28,9 @@ public:
 
     const TwipsScale& twips() const { return twips_; }
 
-    // Outer geometry (title bar and borders included), as the window designs give it.
+    // Outer geometry (title bar and borders included), as the window designs give it:
+    // the client area follows once the window system has framed the window.
     void setOuterGeometry(const QRect& outer);
-    QSize frameMargins() const;
 
     // Title bands, page area, in-chapter links.
     PictureBox* titre;
@@ -122,7 +122,11 @@ public:
     // The dictionary's keywords as loaded.
     QListWidget* List1;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void fitOuterSize();
     void buildPage();
     void buildCommands();
     void buildSummaries();
@@ -132,4 +136,5 @@ private:
     void buildMedia();
 
     TwipsScale twips_;
+    QSize outerSize_;
 };

@@ -4,6 +4,7 @@
 #include "navigator/multimdesign.h"
 #include "navigator/multimparts.h"
 #include "platform/forms/formlabel.h"
+#include "platform/forms/pointers.h"
 
 namespace d = multimdesign;
 using multimparts::image;
@@ -96,6 +97,7 @@ void Multim::buildModules() {
                       moduleName);
             twips_.setLeft(*icon, left);
             twips_.setTop(*icon, top);
+            setPointer(*icon, PointerKind::Custom, handCursor(picture(u"hand")));
             Image6.add(n, icon);
             FormLabel* text = label(box, u"Label10", n, moduleName);
             twips_.place(*text, {left + d::moduleLabelOffset, top, d::moduleLabelWidth, 480});

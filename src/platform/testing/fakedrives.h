@@ -9,9 +9,18 @@ class FakeDrives : public Drives {
 public:
     QString root(QChar letter) const override {
         ++questions;
+        if (later.contains(letter) && questions > later[letter].afterQuestions)
+            return later[letter].root;
         return roots.value(letter);
     }
 
+    // A disc inserted once the drives have been asked about this many times.
+    struct Later {
+        QString root;
+        int afterQuestions;
+    };
+
     QMap<QChar, QString> roots;
+    QMap<QChar, Later> later;
     mutable int questions = 0;
 };

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "dictionary/dictionarystate.h"
+#include "navigator/navigationstate.h"
+
+#include <QString>
+#include <array>
+
+// The navigator's application-wide state, one of each subsystem's, owned here and
+// handed to the operations that work on it.
+struct ApplicationState {
+    NavigationState navigation;
+    DictionaryState dictionnaire;
+
+    std::array<QString, 21> tableModules; // index = module number, 1..19
+    std::array<qint64, 21> tachesModules{};
+
+    qint16 videoEnCours = 0;
+    QString repertoireDonnees;
+    QString repertoireVideo;
+    qint16 alerteEcran = 0;
+    QString cheminBase;
+    std::array<qint16, 31> hauteursChapitres{};
+};
