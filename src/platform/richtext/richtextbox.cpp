@@ -5,7 +5,6 @@
 #include "platform/richtext/richtextformats.h"
 #include "platform/richtext/rtfreader.h"
 
-#include <QFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -14,10 +13,6 @@ namespace {
 
 using richtextformats::charOffsetProperty;
 
-bool looksLikeRtf(const QByteArray& data) {
-    return data.trimmed().startsWith("{\\rtf");
-}
-
 } // namespace
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
@@ -25,35 +20,27 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
 }
 
 bool RichTextBox::loadFile(const QString& path) {
-    QFile file(path);
-    QByteArray data;
-    if (file.open(QIODevice::ReadOnly))
-        data = file.readAll();
-    if (file.error() != QFile::NoError || !looksLikeRtf(data)) {
-        replaceDocument(new QTextDocument(this));
-        return false;
-    }
-    loadRtf(data);
-    return true;
+    // Read into a document the widget does not show yet, so no layout runs meanwhile.
+    auto* loaded = new QTextDocument(this);
+    const bool read = readRtfFile(path, *loaded);
+    replaceDocument(loaded);
+    return read;
 }
 
 void RichTextBox::loadRtf(const QByteArray& rtf) {
-    // Read into a document the widget does not show yet, so no layout runs meanwhile.
     auto* loaded = new QTextDocument(this);
-    loaded->setUndoRedoEnabled(false);
     readRtf(rtf, *loaded);
-    loaded->setUndoRedoEnabled(true);
     replaceDocument(loaded);
 }
 
 void RichTextBox::replaceDocument(QTextDocument* replacement) {
-    QTextDocument* previous = document();
+    // QTextEdit deletes its own first document itself; the later ones are ours.
+    QTextDocument* previous = document()->parent() == this ? document() : nullptr;
     replacement->setDefaultFont(font());
     setDocument(replacement);
     connect(replacement, &QTextDocument::contentsChanged, this, [this] { plainTextValid = false; });
     plainTextValid = false;
-    if (previous->parent() == this)
-        previous->deleteLater();
+    delete previous;
 }
 
 QString RichTextBox::plainText() const {

@@ -8,6 +8,7 @@
 #include "platform/richtext/rtftokenizer.h"
 
 #include <QColor>
+#include <QFile>
 #include <QHash>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -689,5 +690,22 @@ void RtfReader::finishPicture() {
 
 void readRtf(const QByteArray& rtf, QTextDocument& document) {
     document.clear();
+    // The reading is one step, not thousands of undoable edits.
+    const bool undoable = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
     RtfReader(document).read(rtf);
+    document.setUndoRedoEnabled(undoable);
+}
+
+bool readRtfFile(const QString& path, QTextDocument& document) {
+    QFile file(path);
+    QByteArray data;
+    if (file.open(QIODevice::ReadOnly))
+        data = file.readAll();
+    if (file.error() != QFile::NoError || !data.trimmed().startsWith("{\\rtf")) {
+        document.clear();
+        return false;
+    }
+    readRtf(data, document);
+    return true;
 }

@@ -56,7 +56,8 @@ TEST(RtfReader, ReadsTheTextAsWordProcessorsWriteIt) {
         {"{\\pntext\\'b7\\tab}puce", u"·\tpuce"},
     };
     for (const TextCase& c : cases) {
-        EXPECT_EQ(plainTextOf(document(c.body)), QString::fromUtf16(c.expected) + QStringLiteral("\r\n"))
+        EXPECT_EQ(plainTextOf(document(c.body)),
+                  QString::fromUtf16(c.expected) + QStringLiteral("\r\n"))
             << c.body;
     }
 }
