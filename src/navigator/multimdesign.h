@@ -71,15 +71,15 @@ struct Choice {
     QStringView caption;
 };
 inline constexpr std::array<Choice, 4> volets = {{
-    {{600, 300}, {1440, 390, 4200, 300}, u"Sommaire de chimie"},
-    {{600, 1200}, {1440, 1290, 4200, 300}, u"Modules de chimie"},
-    {{600, 2100}, {1440, 2190, 4200, 300}, u"Sommaire de physique"},
-    {{600, 3000}, {1440, 3090, 4200, 300}, u"Modules de physique"},
+    {{600, 300}, {1440, 510, 4200, 300}, u"Sommaire de chimie"},
+    {{600, 1200}, {1440, 1410, 4200, 300}, u"Modules de chimie"},
+    {{600, 2100}, {1440, 2310, 4200, 300}, u"Sommaire de physique"},
+    {{600, 3000}, {1440, 3210, 4200, 300}, u"Modules de physique"},
 }};
 inline constexpr std::array<Choice, 3> themes = {{
-    {{600, 3900}, {1440, 3990, 4500, 300}, u"Capteurs de température"},
-    {{600, 4560}, {1440, 4650, 4500, 300}, u"Les sucres"},
-    {{600, 5220}, {1440, 5310, 4500, 420}, u"Une recherche hypermédia sur la pollution"},
+    {{600, 3840}, {1440, 4050, 4500, 300}, u"Capteurs de température"},
+    {{600, 4590}, {1440, 4800, 4500, 300}, u"Les sucres"},
+    {{600, 5340}, {1440, 5550, 4500, 300}, u"Une recherche hypermédia sur la pollution"},
 }};
 inline constexpr QPoint Image3{4440, 300};
 inline constexpr QRect Label12{5040, 300, 1020, 900};

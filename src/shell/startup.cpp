@@ -54,7 +54,7 @@ constexpr std::array<const char*, 20> executablesModules = {"",
                                                             "RESUMIX.EXE",
                                                             "ECOLOGIA.EXE"};
 
-[[noreturn]] void executionImpossible(Platform& platform, const QString& texte) {
+void executionImpossible(Platform& platform, const QString& texte) {
     platform.messages.show(QStringLiteral("Exécution impossible"), texte, Messages::Buttons::Ok,
                            Messages::Icon::Critical);
     platform.processes.endProgram();
@@ -242,8 +242,9 @@ void demarrer(Platform& platform, Multim& m, ApplicationState& state) {
 
     legenderEntrees(m, state.cheminBase);
 
-    cine.reset();
+    // The main window first, so that the program never stands without a window.
     m.show();
+    cine.reset();
     SommaireContexte contexte{m, state.navigation, platform.mediaControl, state.videoEnCours,
                               repertoire};
     afficherSommaire(contexte);

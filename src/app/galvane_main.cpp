@@ -1,0 +1,21 @@
+// GALVANE.EXE, the course navigator: the main window and its start-up over the real
+// platform.
+
+#include "navigator/multim.h"
+#include "platform/desktopplatform.h"
+#include "platform/screen.h"
+#include "shell/applicationstate.h"
+#include "shell/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Galvane"));
+    DesktopPlatform desktop;
+    Platform platform = desktop.platform();
+    ApplicationState state;
+    Multim multim(platform.screen.twipsPerPixelX(), platform.screen.twipsPerPixelY());
+    demarrer(platform, multim, state);
+    return app.exec();
+}
