@@ -1,0 +1,155 @@
+# End-to-end runner, sourced by each scenario: a virtual screen of a given size, a
+# fresh application directory laid out from the built one, the real GALVANE.EXE
+# started in it, windows awaited by title, screenshots, the flag file read, and
+# everything it started stopped on exit.
+#
+# Environment: GALVANE_APP_DIR (the built application directory), GALVANE_SHOTS
+# (where screenshots go; optional).
+
+set -euo pipefail
+export ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+
+for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+done
+
+work=$(mktemp -d)
+app="$work/app"
+started=()
+
+stop_all() {
+    local pid
+    for pid in "${started[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${started[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap stop_all EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    shot "failure"
+    exit 1
+}
+
+# start_screen WIDTH HEIGHT: a virtual X screen, exported as DISPLAY.
+start_screen() {
+    exec {displayfd}<> <(:)
+    Xvfb -displayfd "$displayfd" -screen 0 "${1}x${2}x24" -nolisten tcp >/dev/null 2>&1 &
+    started+=($!)
+    local number
+    read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
+    export DISPLAY=":$number"
+}
+
+# layout_app: the built application directory copied into the scenario's folder.
+layout_app() {
+    cp -r "$GALVANE_APP_DIR" "$app"
+    rm -f "$app/companions.log"
+}
+
+# stand_in NAME: a program that only notes its start in companions.log.
+stand_in() {
+    rm -f "$app/$1"
+    printf '#!/bin/sh\necho "%s $*" >> "$(dirname "$0")/companions.log"\n' "$1" >"$app/$1"
+    chmod +x "$app/$1"
+}
+
+# start_navigator: GALVANE.EXE from its directory, as a user starts it.
+start_navigator() {
+    (cd "$app" && exec ./GALVANE.EXE >>"$work/navigator.log" 2>&1) &
+    navigator=$!
+    started+=("$navigator")
+}
+
+# navigator_ended SECONDS: true once the navigator has ended within the delay.
+navigator_ended() {
+    local tries=$(($1 * 10))
+    while ((tries-- > 0)); do
+        kill -0 "$navigator" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# started_program NAME SECONDS: true once a stand-in has noted its start.
+started_program() {
+    local tries=$(($2 * 10))
+    while ((tries-- > 0)); do
+        grep -q "^$1" "$app/companions.log" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# wait_window TITLE SECONDS: prints the id of the visible window with that title.
+wait_window() {
+    local tries=$(($2 * 10)) id
+    while ((tries-- > 0)); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# no_window TITLE: true when no visible window has that title.
+no_window() {
+    [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true)" ]
+}
+
+# window_geometry ID: "X Y WIDTH HEIGHT".
+window_geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# click ID X Y: a left click at a point of the window.
+click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# press ID KEY: a key pressed in the window.
+press() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key --window "$1" "$2"
+}
+
+# shot NAME: a screenshot of the whole screen.
+shot() {
+    [ -n "${DISPLAY:-}" ] || return 0
+    local dir=${GALVANE_SHOTS:-$work}
+    mkdir -p "$dir"
+    import -window root "$dir/$(basename "$0" .sh)-$1.png" 2>/dev/null || true
+}
+
+# read_record FILE R: the text of record R (ASCII texts).
+read_record() {
+    [ -f "$1" ] || return 0
+    local length
+    length=$(dd if="$1" bs=128 skip=$(($2 - 1)) count=1 2>/dev/null | od -An -tu2 -N2 | tr -d ' ')
+    [ -n "$length" ] || return 0
+    dd if="$1" bs=128 skip=$(($2 - 1)) count=1 2>/dev/null | tail -c +3 | head -c "$length"
+}
+
+# write_record FILE R TEXT: TEXT (ASCII) as record R.
+write_record() {
+    local length=${#3}
+    {
+        printf "\\$(printf '%03o' $((length % 256)))\\$(printf '%03o' $((length / 256)))"
+        printf '%s' "$3"
+        head -c $((126 - length)) /dev/zero
+    } | dd of="$1" bs=128 seek=$(($2 - 1)) conv=notrunc 2>/dev/null
+}
+
+expect_record() {
+    local actual
+    actual=$(read_record "$app/$1" "$2")
+    [ "$actual" = "$3" ] || fail "record $2 of $1 is '$actual', expected '$3'"
+}
