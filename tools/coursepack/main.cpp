@@ -1,6 +1,7 @@
 // coursepack: the course authors' tool.
 
 #include "tools/coursepack/build.h"
+#include "tools/coursepack/check.h"
 #include "tools/coursepack/dump.h"
 #include "tools/coursepack/tryanswer.h"
 
@@ -15,6 +16,8 @@ int usage(QTextStream& err) {
            "  coursepack build SOURCE OUT   compile a course source into an application folder\n"
            "  coursepack dump FILE          print a record file (GLXNOV.glb, GLX.DIC, TCnn.GLT, "
            "TEMPO.GXS)\n"
+           "  coursepack check DIR          report what the navigator would stumble on in a built "
+           "course\n"
            "  coursepack try KEYWORD ANSWER mark a typed answer as a test would (exit 0 when "
            "right)\n";
     return 2;
@@ -46,5 +49,11 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 3 && args[0] == u"try")
         return tryAnswer(args[1], args[2], out) ? 0 : 1;
+    if (args.size() == 2 && args[0] == u"check") {
+        const QStringList problems = checkCourse(args[1]);
+        for (const QString& problem : problems)
+            out << problem << '\n';
+        return problems.isEmpty() ? 0 : 1;
+    }
     return usage(err);
 }
