@@ -3,6 +3,7 @@
 #include "tools/coursepack/build.h"
 #include "tools/coursepack/check.h"
 #include "tools/coursepack/dump.h"
+#include "tools/coursepack/printtext.h"
 #include "tools/coursepack/tryanswer.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,10 @@ int usage(QTextStream& err) {
            "  coursepack check DIR          report what the navigator would stumble on in a built "
            "course\n"
            "  coursepack try KEYWORD ANSWER mark a typed answer as a test would (exit 0 when "
-           "right)\n";
+           "right)\n"
+           "  coursepack text FILE.rtf      print a rich-text file's text as the navigator counts "
+           "it,\n"
+           "                                each line led by its start position\n";
     return 2;
 }
 
@@ -55,5 +59,7 @@ int main(int argc, char** argv) {
             out << problem << '\n';
         return problems.isEmpty() ? 0 : 1;
     }
+    if (args.size() == 2 && args[0] == u"text")
+        return printBoxText(args[1], out, err) ? 0 : 1;
     return usage(err);
 }
