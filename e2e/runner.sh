@@ -31,6 +31,7 @@ trap stop_all EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -f "$work/navigator.log" ] && tail -n 20 "$work/navigator.log" >&2
     shot "failure"
     exit 1
 }
@@ -43,6 +44,11 @@ start_screen() {
     local number
     read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
     export DISPLAY=":$number"
+    local tries=100
+    until xdotool getdisplaygeometry >/dev/null 2>&1; do
+        ((tries-- > 0)) || fail "the screen does not answer"
+        sleep 0.1
+    done
 }
 
 # layout_app: the built application directory copied into the scenario's folder.
@@ -115,10 +121,17 @@ click() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
-# press ID KEY: a key pressed in the window.
+# press TITLE KEY: a key pressed in the window of that title, again while it stays
+# open (a box may still be settling when first found).
 press() {
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool key --window "$1" "$2"
+    local tries=20 id
+    while ((tries-- > 0)); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] || return 0
+        xdotool windowfocus "$id" 2>/dev/null && xdotool key "$2" 2>/dev/null || true
+        sleep 0.3
+    done
+    return 1
 }
 
 # shot NAME: a screenshot of the whole screen.

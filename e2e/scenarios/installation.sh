@@ -6,9 +6,9 @@ start_screen 800 600
 layout_app
 write_record "$app/TEMPO.GXS" 22 "2.00"
 start_navigator
-box=$(wait_window "Fin de l'installation" 20) || fail "no installation message"
+wait_window "Fin de l'installation" 20 >/dev/null || fail "no installation message"
 shot "message"
 no_window "Solstice - LUMEN" || fail "main window shown"
-press "$box" Escape
+press "Fin de l'installation" Escape || fail "the message stays"
 navigator_ended 10 || fail "the navigator goes on after Cancel"
 echo "PASS"
