@@ -82,29 +82,26 @@ QImage theme(int w, int h, int n) {
     return image;
 }
 
-// The solar system, each body drawn inside its hit rectangle.
+} // namespace
+
 QImage solarSystem() {
     QImage image = canvas(640, 350);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     stars(p, image.size(), 300, 11);
-    body(p, QPointF(650, 360), 105, QColor(255, 190, 40)); // Soleil: x > 500, y > 240
-    body(p, QPointF(130, 60), 22, QColor(70, 110, 230));   // Neptune
-    body(p, QPointF(270, 20), 8, QColor(200, 180, 160));   // Pluton
-    p.setPen(QPen(QColor(220, 200, 150), 4));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(260, 105), 70, 20);              // anneaux de Saturne
-    body(p, QPointF(260, 105), 32, QColor(220, 190, 120)); // Saturne
-    body(p, QPointF(165, 255), 50, QColor(210, 150, 100)); // Jupiter
-    p.setPen(QPen(QColor(170, 110, 70), 5));
-    p.drawLine(QPointF(120, 245), QPointF(210, 245));
-    body(p, QPointF(467, 45), 38, QColor(140, 210, 220));  // Uranus
-    body(p, QPointF(465, 320), 14, QColor(170, 160, 150)); // Mercure
-    body(p, QPointF(505, 190), 17, QColor(60, 120, 220));  // Terre
-    body(p, QPointF(460, 260), 17, QColor(230, 200, 140)); // Vénus
-    body(p, QPointF(592, 145), 12, QColor(210, 90, 50));   // Mars
+    for (const SolarBody& b : solarBodies) {
+        const QPointF centre(b.x, b.y);
+        if (b.halfWidth > b.halfHeight) { // Saturn's rings
+            p.setPen(QPen(b.colour.darker(110), 4));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(centre, b.halfWidth - 2, b.halfHeight * 0.6);
+        }
+        body(p, centre, b.halfHeight, b.colour);
+    }
     return image;
 }
+
+namespace {
 
 // The fourteen scales, from the clusters of galaxies down to an atomic nucleus.
 QImage powerOfTen(int exponent) {
