@@ -54,6 +54,35 @@ QString withoutMnemonic(const QString& caption) {
     return text.remove(u'&');
 }
 
+QPushButton* makeKey(const KeyDesign& design, QWidget& window, const TwipsScale& twips) {
+    auto* key = new QPushButton(QString::fromUtf8(design.caption), &window);
+    key->setObjectName(QString::fromLatin1(design.name));
+    twips.place(*key, design.twips);
+    key->setAutoDefault(false); // Enter belongs to EXE
+    QFont keyFont = key->font();
+    keyFont.setPointSize(8);
+    key->setFont(keyFont);
+    if (design.tooltip)
+        key->setToolTip(QString::fromUtf8(design.tooltip));
+    key->setAccessibleName(design.accessibleName ? QString::fromUtf8(design.accessibleName)
+                                                 : withoutMnemonic(key->text()));
+    if (design.coloured) {
+        key->setStyle(keyStyle());
+        QPalette palette = key->palette();
+        const QColor colour = QColor::fromRgb(design.colour);
+        palette.setColor(QPalette::Button, colour);
+        // Dark keys (the teal ones) get light captions.
+        palette.setColor(QPalette::ButtonText, colour.lightness() < 100 ? Qt::white : Qt::black);
+        key->setPalette(palette);
+    }
+    if (design.picture != KeyPicture::None) {
+        const QSize size = key->size() - QSize(6, 6);
+        key->setIcon(QIcon(keyPicture(design.picture, size)));
+        key->setIconSize(size);
+    }
+    return key;
+}
+
 struct Handler {
     const char* name;
     void (Machine::*slot)();
@@ -187,34 +216,8 @@ void Machine::buildControls() {
     for (int i = 0; i < 2; ++i)
         connect(C_[i], &QRadioButton::clicked, this, [this, i] { C_Click(i); });
 
-    QFont keyFont = font();
-    keyFont.setPointSize(8);
-    for (const KeyDesign& design : machineKeys()) {
-        auto* key = new QPushButton(QString::fromUtf8(design.caption), this);
-        key->setObjectName(QString::fromLatin1(design.name));
-        twips_.place(*key, design.twips);
-        key->setAutoDefault(false); // Enter belongs to EXE
-        key->setFont(keyFont);
-        if (design.tooltip)
-            key->setToolTip(QString::fromUtf8(design.tooltip));
-        key->setAccessibleName(design.accessibleName ? QString::fromUtf8(design.accessibleName)
-                                                     : withoutMnemonic(key->text()));
-        if (design.coloured) {
-            key->setStyle(keyStyle());
-            QPalette palette = key->palette();
-            // Dark keys (the teal ones) get light captions.
-            const QColor colour = QColor::fromRgb(design.colour);
-            palette.setColor(QPalette::Button, colour);
-            palette.setColor(QPalette::ButtonText,
-                             colour.lightness() < 100 ? Qt::white : Qt::black);
-            key->setPalette(palette);
-        }
-        if (design.picture != KeyPicture::None) {
-            const QSize size = key->size() - QSize(6, 6);
-            key->setIcon(QIcon(keyPicture(design.picture, size)));
-            key->setIconSize(size);
-        }
-    }
+    for (const KeyDesign& design : machineKeys())
+        makeKey(design, *this, twips_);
 }
 
 void Machine::connectKeys() {
