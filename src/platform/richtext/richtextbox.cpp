@@ -136,6 +136,10 @@ double RichTextBox::selectionFontSize() const {
 void RichTextBox::setSelectionFontSize(double points) {
     QTextCharFormat format;
     format.setFontPointSize(points);
+    // The raise is a share of the font's size: keep it the same number of twips.
+    const int offset = selectionCharOffset();
+    if (offset != 0)
+        format.setBaselineOffset(offset / 20.0 / std::max(1.0, points) * 100.0);
     mergeCurrentCharFormat(format);
 }
 

@@ -28,81 +28,37 @@ struct FontEntry {
     bool symbol = false;
 };
 
-// Control words whose group holds no text to show.
+// Control words whose group holds no text to show, in sorted order.
 bool isSkippedDestination(QByteArrayView word) {
     static const QByteArrayView words[] = {
-        "aftncn",
-        "aftnsep",
-        "aftnsepc",
-        "annotation",
-        "atnauthor",
-        "atndate",
-        "atnicn",
-        "atnid",
-        "atnref",
-        "atntime",
-        "author",
-        "buptim",
-        "colorschememapping",
-        "comment",
-        "company",
-        "creatim",
-        "datastore",
-        "defchp",
-        "defpap",
-        "doccomm",
-        "docvar",
-        "falt",
-        "fldinst",
-        "filetbl",
-        "footer",
-        "footerf",
-        "footerl",
-        "footerr",
-        "footnote",
-        "ftncn",
-        "ftnsep",
-        "ftnsepc",
-        "generator",
-        "header",
-        "headerf",
-        "headerl",
-        "headerr",
-        "info",
-        "keywords",
-        "latentstyles",
-        "listoverridetable",
-        "listtable",
-        "nonshppict",
-        "objclass",
-        "objdata",
-        "objname",
-        "operator",
-        "panose",
-        "pgdsctbl",
-        "pn",
-        "printim",
-        "revtbl",
-        "revtim",
-        "rsidtbl",
-        "stylesheet",
-        "subject",
-        "tc",
-        "template",
-        "themedata",
-        "title",
-        "txe",
-        "userprops",
-        "xe",
-        "xmlnstbl",
-        "mmathPr",
-        "wgrffmtfilter",
-        "bkmkstart",
-        "bkmkend",
-        "blipuid",
-        "picprop",
+        "aftncn",    "aftnsep",  "aftnsepc",     "annotation",
+        "atnauthor", "atndate",  "atnicn",       "atnid",
+        "atnref",    "atntime",  "author",       "bkmkend",
+        "bkmkstart", "blipuid",  "buptim",       "colorschememapping",
+        "comment",   "company",  "creatim",      "datastore",
+        "defchp",    "defpap",   "doccomm",      "docvar",
+        "falt",      "filetbl",  "fldinst",      "footer",
+        "footerf",   "footerl",  "footerr",      "footnote",
+        "ftncn",     "ftnsep",   "ftnsepc",      "generator",
+        "header",    "headerf",  "headerl",      "headerr",
+        "info",      "keywords", "latentstyles", "listoverridetable",
+        "listtable", "mmathPr",  "nonshppict",   "objclass",
+        "objdata",   "objname",  "operator",     "panose",
+        "pgdsctbl",  "picprop",  "pn",           "printim",
+        "revtbl",    "revtim",   "rsidtbl",      "stylesheet",
+        "subject",   "tc",       "template",     "themedata",
+        "title",     "txe",      "userprops",    "wgrffmtfilter",
+        "xe",        "xmlnstbl",
     };
-    return std::find(std::begin(words), std::end(words), word) != std::end(words);
+    return std::binary_search(std::begin(words), std::end(words), word);
+}
+
+// Characters a QTextDocument reads as its own structure (blocks, frames, objects),
+// and control characters: none of them may come from the text.
+bool isStructuralCharacter(QChar c) {
+    const char16_t code = c.unicode();
+    return (code < 0x20 && code != u'\t') || code == QChar::ParagraphSeparator || code == 0xFDD0 ||
+           code == 0xFDD1 || code == QChar::ObjectReplacementCharacter;
 }
 
 class RtfReader {
@@ -615,6 +571,7 @@ void RtfReader::flush() {
         pendingText += decoders.decode(pendingBytes, codePage());
         pendingBytes.clear();
     }
+    pendingText.removeIf(isStructuralCharacter);
     if (!pendingText.isEmpty()) {
         cursor.insertText(pendingText, characterFormat());
         pendingText.clear();

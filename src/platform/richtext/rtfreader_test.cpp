@@ -54,6 +54,8 @@ TEST(RtfReader, ReadsTheTextAsWordProcessorsWriteIt) {
          "c\\cell\\row\\pard d",
          u"a\tb\r\nc\r\nd"},
         {"{\\pntext\\'b7\\tab}puce", u"·\tpuce"},
+        {"\\uc0 a\\u13 b\\u10 c\\u8233 d\\u-560 e\\u-559 f\\u65532 g\x01\\'07h\\u8232 i",
+         u"abcdefgh\vi"},
     };
     for (const TextCase& c : cases) {
         EXPECT_EQ(plainTextOf(document(c.body)),
