@@ -46,7 +46,10 @@ RtfToken RtfTokenizer::next() {
             ++at;
             if (at >= input.size())
                 break;
-            return isLetter(input[at]) ? controlWord() : controlSymbol();
+            const RtfToken token = isLetter(input[at]) ? controlWord() : controlSymbol();
+            if (token.kind == RtfToken::Text)
+                continue; // a \' without its two hex digits stands for nothing
+            return token;
         }
         if (c == '\r' || c == '\n') {
             ++at;
