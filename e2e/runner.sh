@@ -36,19 +36,31 @@ fail() {
     exit 1
 }
 
-# start_screen WIDTH HEIGHT: a virtual X screen, exported as DISPLAY.
+# start_screen WIDTH HEIGHT: a virtual X screen, exported as DISPLAY. The display
+# number is drawn at random rather than taken as the lowest free one: a server of a
+# scenario running alongside, while it shuts down, removes the socket of its number
+# even when a new server has just taken that number.
 start_screen() {
-    exec {displayfd}<> <(:)
-    Xvfb -displayfd "$displayfd" -screen 0 "${1}x${2}x24" -nolisten tcp >/dev/null 2>&1 &
-    started+=($!)
-    local number
-    read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
-    export DISPLAY=":$number"
-    local tries=100
-    until xdotool getdisplaygeometry >/dev/null 2>&1; do
-        ((tries-- > 0)) || fail "the screen does not answer"
-        sleep 0.1
+    local attempt number pid tries
+    for attempt in 1 2 3 4 5; do
+        number=$((100 + RANDOM % 5000))
+        [ -e "/tmp/.X$number-lock" ] && continue
+        Xvfb ":$number" -screen 0 "${1}x${2}x24" -nolisten tcp >/dev/null 2>&1 &
+        pid=$!
+        tries=100
+        until DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; do
+            kill -0 "$pid" 2>/dev/null || break
+            ((tries-- > 0)) || break
+            sleep 0.1
+        done
+        if DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            started+=("$pid")
+            export DISPLAY=":$number"
+            return 0
+        fi
+        kill "$pid" 2>/dev/null || true
     done
+    fail "Xvfb did not start"
 }
 
 # layout_app: the built application directory copied into the scenario's folder.

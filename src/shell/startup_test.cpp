@@ -80,6 +80,7 @@ TEST_F(Startup, ANormalStartShowsTheGeneralSummaryWithTheHistorysFirstEntry) {
     ASSERT_TRUE(start());
     EXPECT_TRUE(multim.isVisible());
     EXPECT_TRUE(multim.menugeneral->isVisible());
+    EXPECT_EQ(multim.frameGeometry().size(), QSize(800, 600));
     EXPECT_EQ(multim.windowTitle(), u"Solstice - LUMEN");
     EXPECT_EQ(multim.Label9->text(), u"Sommaire");
     EXPECT_EQ(state.navigation.positionHistorique, 1);
