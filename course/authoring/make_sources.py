@@ -197,11 +197,11 @@ def main():
             if chained and i > 0:
                 slots["precedente"] = group["pages"][i - 1].key
             if genre in PICTURE_SIZES:
-                spec = a.get("m") or fail(f"{page.key!r}: a picture page needs m=")
-                if spec.startswith("file:"):
-                    slots["media"] = spec[5:]
+                picture = a.get("m") or fail(f"{page.key!r}: a picture page needs m=")
+                if picture.startswith("file:"):
+                    slots["media"] = picture[5:]
                 else:
-                    drawing, _, caption = spec.partition(":")
+                    drawing, _, caption = picture.partition(":")
                     slots["media"] = stem + ".jpg"
                     w, h = PICTURE_SIZES[genre]
                     pictures.append((slots["media"], w, h, drawing, caption))
