@@ -6,6 +6,7 @@
 #include "platform/screen.h"
 #include "shell/applicationstate.h"
 #include "shell/startup.h"
+#include "shell/wiring.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     Platform platform = desktop.platform();
     ApplicationState state;
     Multim multim(platform.screen.twipsPerPixelX(), platform.screen.twipsPerPixelY());
+    connecterCommandes(multim, platform, state);
     demarrer(platform, multim, state);
     return app.exec();
 }

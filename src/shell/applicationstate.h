@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/etatcalculatrice.h"
 #include "dictionary/dictionarystate.h"
 #include "navigator/navigationstate.h"
 
@@ -11,6 +12,7 @@
 struct ApplicationState {
     NavigationState navigation;
     DictionaryState dictionnaire;
+    EtatCalculatrice calculatrice;
 
     std::array<QString, 21> tableModules; // index = module number, 1..19
     std::array<qint64, 21> tachesModules{};
