@@ -45,7 +45,7 @@ start_screen() {
     for attempt in 1 2 3 4 5; do
         number=$((100 + RANDOM % 5000))
         [ -e "/tmp/.X$number-lock" ] && continue
-        Xvfb ":$number" -screen 0 "${1}x${2}x24" -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$number" -screen 0 "${1}x${2}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         pid=$!
         tries=100
         until DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; do

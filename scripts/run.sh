@@ -20,7 +20,7 @@ fi
 
 shots="$build/screenshots"
 mkdir -p "$shots"
-Xvfb :77 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb :77 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $navigator $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=:77
