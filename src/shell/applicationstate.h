@@ -2,10 +2,12 @@
 
 #include "calculator/etatcalculatrice.h"
 #include "dictionary/dictionarystate.h"
+#include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
 
 #include <QString>
 #include <array>
+#include <memory>
 
 // The navigator's application-wide state, one of each subsystem's, owned here and
 // handed to the operations that work on it.
@@ -23,4 +25,7 @@ struct ApplicationState {
     qint16 alerteEcran = 0;
     QString cheminBase;
     std::array<qint16, 31> hauteursChapitres{};
+
+    // Built by the wiring, for every move to a page.
+    std::unique_ptr<NavigationContexte> navigateur;
 };

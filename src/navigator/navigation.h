@@ -1,0 +1,56 @@
+#pragma once
+
+#include "navigator/summaries.h"
+#include "platform/platform.h"
+
+#include <QString>
+#include <functional>
+
+class Multim;
+struct NavigationState;
+
+// Everything a move from one page to another needs. The shell builds it once: the
+// data locator and the closing of the side windows live to the navigator's right, so
+// they come in as callbacks.
+struct NavigationContexte {
+    Multim& multim;
+    Platform platform;
+    NavigationState& navigation;
+    qint16& videoEnCours;
+    QString repertoireProgramme;      // with its trailing separator
+    const QString& repertoireDonnees; // the disc's data folder as last found
+    const QString& cheminBase;        // GLXNOV.glb
+    // The full path of data file `nom` on the disc, or "" when the user gave up.
+    std::function<QString(const QString& nom)> localiserDonnees;
+    // Closes the dictionary, `coordon`, `lier` and the test window if open.
+    std::function<void()> fermerFenetres;
+
+    SommaireContexte sommaire();
+};
+
+// `allerPage`: shows the page whose key is `cleCourante` (`navigationParCle` set to −1
+// by the caller), or the general summary when one of its files is nowhere. False when
+// the database does not know the page: the screen then shows nothing new.
+bool allerPage(NavigationContexte& contexte);
+
+// `demanderPage`: a click on an entry naming page `cle`; a key shorter than three
+// characters stands for the general summary.
+void demanderPage(NavigationContexte& contexte, const QString& cle);
+
+// The file rule: the application directory, then the data directory, then the disc.
+// "" when the user gave up.
+QString resoudreFichier(NavigationContexte& contexte, const QString& nom);
+
+// Opens the summary or contents a history code names; false for any other entry.
+bool ouvrirCode(NavigationContexte& contexte, const QString& code);
+bool estCodeSommaire(const QString& entree);
+
+// The `avant` and `apres` buttons.
+void reculerHistorique(NavigationContexte& contexte);
+void avancerHistorique(NavigationContexte& contexte);
+
+void pageSuivanteChapitre(NavigationContexte& contexte);
+void pagePrecedenteChapitre(NavigationContexte& contexte);
+
+// Connects the history buttons and the in-chapter links of the main window.
+void connecterNavigation(NavigationContexte& contexte);

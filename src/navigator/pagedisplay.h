@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+struct NavigationContexte;
+class Multim;
+
+// `afficherPage`: builds the screen of the page `allerPage` has just read, up to its
+// text, and records it in the history. Leaves `donneesManquantes` at −1, the page
+// unrecorded, when its silent video is nowhere.
+void afficherPage(NavigationContexte& contexte);
+
+// `afficherModule`: the launch icon `Imagexe` and its label for module `numero`. A
+// number without a module picture hides them, so that no click starts another module.
+void afficherModule(Multim& multim, const QString& repertoireProgramme, int numero);
