@@ -1,0 +1,505 @@
+#include "tests/exo.h"
+
+#include "calculator/ouvrirmachine.h"
+#include "common/appdirectory.h"
+#include "common/numerictext.h"
+#include "common/spaces.h"
+#include "navigator/multim.h"
+#include "navigator/navigationstate.h"
+#include "platform/files.h"
+#include "platform/forms/formlabel.h"
+#include "platform/messages.h"
+#include "platform/modalwindows.h"
+#include "platform/platform.h"
+#include "platform/richtext/richtextbox.h"
+#include "platform/screen.h"
+#include "tests/answermatching.h"
+#include "tests/feedbackwindows.h"
+#include "tests/judgement.h"
+#include "tests/progressdisplay.h"
+#include "tests/statement.h"
+#include "tests/testfile.h"
+#include "tests/testpictures.h"
+#include "tests/testsession.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QColor green(0, 128, 0);
+const QColor grey(128, 128, 128);
+
+constexpr std::array<int, 5> powersOfTen{1, 10, 100, 1000, 10000};
+
+void setForeground(QWidget& control, const QColor& colour, bool bold) {
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    control.setPalette(palette);
+    QFont font = control.font();
+    font.setBold(bold);
+    control.setFont(font);
+}
+
+bool isGrey(const QWidget& control) {
+    return control.palette().color(QPalette::WindowText) == grey;
+}
+
+QString numberWithSpace(int value) {
+    return u' ' + QString::number(value);
+}
+
+} // namespace
+
+Exo::Exo(TestWindowContext context, QWidget* parent)
+    : QDialog(parent), context_(std::move(context)) {
+    build();
+    connectHandlers();
+}
+
+QString Exo::applicationDirectory() const {
+    return repertoireProgramme(context_.platform.files.executableDirectory());
+}
+
+bool Exo::charger() {
+    TestSession& session = context_.session;
+    const Screen& screen = context_.platform.screen;
+    if (screen.widthTwips() / screen.twipsPerPixelX() > 850)
+        setGeometry(context_.multim.geometry());
+    Frame2->setGeometry(Frame1->x(), Frame1->y(), Frame1->width(), Frame2->height());
+    Frame3->setGeometry(Frame1->x(), Frame1->y(), Frame1->width(), Frame3->height());
+    if (const FormLabel* title = context_.multim.titchap(session.numeroTest)) {
+        setWindowTitle(title->text());
+        Label2->setText(title->text());
+    }
+    Rtfexo->resize(375, Rtfexo->height());
+    Image1->move(Rtfexo->x() + Rtfexo->width() + 20, Image1->y());
+
+    const auto unusable = [&](const QString& text, const QString& title) {
+        context_.platform.messages.show(title, text, Messages::Buttons::Ok,
+                                        Messages::Icon::Critical);
+        session.testEnCours = false;
+        return false;
+    };
+    const OpenedTest opened = openTest(applicationDirectory(), session.numeroTest);
+    session.cheminTest = opened.path;
+    if (!opened.signatureOk)
+        return unusable(QStringLiteral("Fichier ") + session.cheminTest +
+                            QStringLiteral(" introuvable."),
+                        QStringLiteral("Choix impossible"));
+    const TestHeader header = readTestHeader(session.cheminTest);
+    if (!memortf->loadFile(applicationDirectory() + header.document))
+        return unusable(QStringLiteral("Fichier ") + applicationDirectory() + header.document +
+                            QStringLiteral(" introuvable."),
+                        QStringLiteral("Edition impossible"));
+    // A test without questions cannot be taken (and would divide the strip by zero).
+    if (header.nbQuestions < 1)
+        return unusable(QStringLiteral("Le test ") + session.cheminTest +
+                            QStringLiteral(" ne contient aucune question."),
+                        QStringLiteral("Choix impossible"));
+    session.nbQuestions = header.nbQuestions;
+    if (session.questionCourante < 1 || session.questionCourante > session.nbQuestions)
+        session.questionCourante = 1;
+    premiereActivation_ = true;
+    affsmile();
+    return true;
+}
+
+void Exo::connectHandlers() {
+    connect(Command3, &FormLabel::mouseReleased, this,
+            [this](Qt::MouseButton, QPoint position) { arrowReleased(*Command3, position, -1); });
+    connect(command4, &FormLabel::mouseReleased, this,
+            [this](Qt::MouseButton, QPoint position) { arrowReleased(*command4, position, 1); });
+    connect(Picture1, &ProgressStrip::released, this, [this](int y) {
+        etatact();
+        context_.session.questionCourante =
+            qint16(questionAtHeight(y, Picture1->height(), context_.session.nbQuestions));
+        tritexte();
+    });
+    connect(Picture1, &ProgressStrip::answersShown, this, &Exo::showScoreLabels);
+    connect(command5, &FormLabel::clicked, this, &Exo::valider);
+    connect(Label3, &FormLabel::clicked, this, &Exo::valider);
+    connect(command6, &FormLabel::clicked, this, &Exo::afficherScore);
+    connect(Image2, &FormLabel::clicked, this, &Exo::fermerTest);
+    connect(Command7, &FormLabel::clicked, this,
+            [this] { ouvrirMachine(context_.multim, context_.platform, context_.calculatrice); });
+    Text1->installEventFilter(this);
+}
+
+void Exo::arrowReleased(FormLabel& arrow, QPoint position, int step) {
+    // Releases left of or above the arrow are ignored; the bound on the other sides is
+    // the arrow's size counted in twips, as the original windows measured it.
+    const Screen& screen = context_.platform.screen;
+    if (position.x() < 0 || position.y() < 0 ||
+        position.x() > arrow.width() * screen.twipsPerPixelX() ||
+        position.y() > arrow.height() * screen.twipsPerPixelY())
+        return;
+    etatact();
+    TestSession& session = context_.session;
+    const int target = session.questionCourante + step;
+    if (target < 1 || target > session.nbQuestions)
+        return;
+    session.questionCourante = qint16(target);
+    tritexte();
+}
+
+void Exo::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!premiereActivation_)
+        return;
+    premiereActivation_ = false;
+    if (context_.session.etats[context_.session.questionCourante] != 0)
+        prochainval();
+    tritexte();
+    affsmile();
+    // What the strip's first painting does, without waiting for it.
+    if (answeredCount() > 0)
+        showScoreLabels();
+}
+
+void Exo::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintTestBackground(painter, size());
+}
+
+bool Exo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->text() == QStringLiteral(".")) {
+            Text1->insert(QStringLiteral(","));
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (!command5->isHidden())
+                valider();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Exo::tritexte() {
+    TestSession& session = context_.session;
+    const int n = session.questionCourante;
+    if (n < 1 || n > session.nbQuestions)
+        return;
+    nonnon->hide();
+    Image4->move(facePosition(Picture1->size(), Image4->size(), n, session.nbQuestions));
+    Command3->setVisible(n != 1);
+    command4->setVisible(n != session.nbQuestions);
+    noa->setText(QStringLiteral("Question") + numberWithSpace(n) + QStringLiteral(" /") +
+                 numberWithSpace(session.nbQuestions) + QStringLiteral(" :"));
+    const std::optional<QTextDocumentFragment> statement = extractStatement(*memortf, n);
+    if (!statement)
+        return;
+    Rtfexo->clear();
+    Rtfexo->replaceSelection(*statement);
+    for (int i = 0; i < 5; ++i) {
+        setForeground(*Option1(i), Qt::black, false);
+        setForeground(*Check1(i), Qt::black, false);
+        faute(i)->hide();
+    }
+    const QuestionRecord question = readQuestion(session.cheminTest, n);
+    if (question.nature == 1 || question.nature == 2) {
+        Frame1->setVisible(question.nature == 1);
+        Frame2->setVisible(question.nature == 2);
+        Frame3->hide();
+        for (int i = 0; i < 5; ++i) {
+            QAbstractButton* choice =
+                question.nature == 1 ? static_cast<QAbstractButton*>(Option1(i)) : Check1(i);
+            choice->setText(question.choix[size_t(i)]);
+            choice->setVisible(i < question.nbChoix);
+        }
+    } else if (question.nature == 3) {
+        Frame1->hide();
+        Frame2->hide();
+        Frame3->show();
+        Text1->setEnabled(true);
+        Text1->setFocus();
+    }
+    majec();
+    Text3->hide();
+    const bool answered = session.etats[n] != 0;
+    command5->setVisible(!answered);
+    Label3->setVisible(!answered);
+    setAnswerAreasEnabled(!answered);
+    if (answered)
+        reponseur();
+    if (!trimSpaces(question.image).isEmpty()) {
+        QPixmap picture;
+        if (picture.load(applicationDirectory() + question.image))
+            Image1->setPixmap(picture);
+        Image1->show();
+        Image1->raise();
+    } else {
+        Image1->hide();
+    }
+}
+
+void Exo::setAnswerAreasEnabled(bool enabled) {
+    Frame1->setEnabled(enabled);
+    Frame2->setEnabled(enabled);
+    Frame3->setEnabled(enabled);
+}
+
+int Exo::selectedOption() const {
+    int selected = -1;
+    for (int i = 0; i < 5; ++i)
+        if (Option1(i)->isChecked())
+            selected = i;
+    return selected;
+}
+
+int Exo::tickedCode() const {
+    int code = 0;
+    for (int i = 0; i < 5; ++i)
+        if (!Check1(i)->isHidden() && Check1(i)->isChecked())
+            code += powersOfTen[size_t(i)];
+    return code;
+}
+
+void Exo::etatact() {
+    TestSession& session = context_.session;
+    const int n = session.questionCourante;
+    if (n < 1 || n > 100)
+        return;
+    if (!Frame1->isHidden()) {
+        const int selected = selectedOption();
+        session.reponses[n] = selected < 0 ? QStringLiteral("-1") : numberWithSpace(selected);
+    } else if (!Frame2->isHidden()) {
+        session.reponses[n] = numberWithSpace(tickedCode());
+    } else if (!Frame3->isHidden()) {
+        session.reponses[n] = Text1->text();
+        if (Text1->isEnabled())
+            Text1->setFocus();
+    }
+}
+
+void Exo::majec() {
+    TestSession& session = context_.session;
+    const int n = session.questionCourante;
+    if (n < 1 || n > 100)
+        return;
+    if (!Frame1->isHidden()) {
+        // An unvalidated choice is not restored; neither is an index naming no option.
+        const int selected = session.etats[n] != 0 ? numericTextToInt16(session.reponses[n]) : -1;
+        for (int i = 0; i < 5; ++i)
+            Option1(i)->setAutoExclusive(false);
+        for (int i = 0; i < 5; ++i)
+            Option1(i)->setChecked(i == selected);
+        for (int i = 0; i < 5; ++i)
+            Option1(i)->setAutoExclusive(true);
+    } else if (!Frame2->isHidden()) {
+        int remaining = numericTextToInt16(session.reponses[n]);
+        for (int i = 4; i >= 0; --i) {
+            if (Check1(i)->isHidden())
+                continue;
+            const bool ticked = powersOfTen[size_t(i)] <= remaining;
+            Check1(i)->setChecked(ticked);
+            if (ticked)
+                remaining -= powersOfTen[size_t(i)];
+        }
+    } else if (!Frame3->isHidden()) {
+        Text1->setText(session.reponses[n]);
+        if (Text1->isEnabled())
+            Text1->setFocus();
+    }
+}
+
+int Exo::castexte() {
+    const QuestionRecord question =
+        readQuestion(context_.session.cheminTest, context_.session.questionCourante);
+    return reponseCorrespond(Text1->text(), question.motCle);
+}
+
+int Exo::answeredCount() const {
+    int answered = 0;
+    for (int k = 1; k <= context_.session.nbQuestions; ++k)
+        answered += context_.session.etats[k] != 0 ? 1 : 0;
+    return answered;
+}
+
+int Exo::rightCount() const {
+    int right = 0;
+    for (int k = 1; k <= context_.session.nbQuestions; ++k)
+        right += context_.session.etats[k] == 1 ? 1 : 0;
+    return right;
+}
+
+void Exo::affsmile() {
+    if (const std::optional<int> k = faceNumber(answeredCount(), rightCount()))
+        Image4->setPixmap(testpictures::face(*k));
+}
+
+void Exo::showScoreLabels() {
+    command6->show();
+    Label5->show();
+    Label5->stackUnder(command6);
+}
+
+void Exo::prochainval() {
+    etatact();
+    TestSession& session = context_.session;
+    const int n = session.questionCourante;
+    int next = 0;
+    for (int k = n + 1; k <= session.nbQuestions && next == 0; ++k)
+        if (session.etats[k] == 0)
+            next = k;
+    for (int k = 1; k <= session.nbQuestions && next == 0; ++k)
+        if (session.etats[k] == 0)
+            next = k;
+    if (next == 0)
+        return;
+    session.questionCourante = qint16(next);
+    tritexte();
+}
+
+void Exo::valider() {
+    TestSession& session = context_.session;
+    const int n = session.questionCourante;
+    if (n < 1 || n > session.nbQuestions)
+        return;
+    if (command6->isHidden())
+        showScoreLabels();
+    command5->hide();
+    Label3->hide();
+    setAnswerAreasEnabled(false);
+    const QuestionRecord question = readQuestion(session.cheminTest, n);
+    std::optional<bool> right;
+    if (question.nature == 1)
+        right = singleChoiceRight(question, selectedOption());
+    else if (question.nature == 2)
+        right = multipleChoiceRight(question, tickedCode());
+    else if (question.nature == 3)
+        right = castexte() == 1;
+    if (right) {
+        if (*right) {
+            session.etats[n] = 1;
+            repbon();
+        } else {
+            context_.platform.messages.beep();
+            session.etats[n] = 2;
+            repbad();
+        }
+    }
+    if (answeredCount() < session.nbQuestions) {
+        prochainval();
+        return;
+    }
+    context_.platform.messages.beep();
+    const int score = scorePercent(rightCount(), session.nbQuestions);
+    Picture1->update();
+    context_.platform.messages.show(QStringLiteral("Test terminé"),
+                                    numberWithSpace(score) +
+                                        QStringLiteral(" % de bonnes réponses."),
+                                    Messages::Buttons::Ok, Messages::Icon::Information);
+}
+
+void Exo::repbon() {
+    affsmile();
+    Picture1->update();
+    Cjuste window(*Image4, this);
+    context_.platform.modalWindows.run(window);
+    Picture1->setFocus();
+}
+
+void Exo::repbad() {
+    affsmile();
+    Picture1->update();
+    reponseur();
+    TestSession& session = context_.session;
+    const QuestionRecord question = readQuestion(session.cheminTest, session.questionCourante);
+    etatact();
+    Cfaux window(*Image4, session.voirCours, this);
+    window.Command9->setText(QStringLiteral("Voir le cours: ") + question.renvoi);
+    context_.platform.modalWindows.run(window);
+    Picture1->setFocus();
+    if (session.voirCours == 1) {
+        context_.multim.btexo->show();
+        context_.multim.Label16->show();
+        context_.navigation.cleCourante = question.renvoi;
+        context_.navigation.navigationParCle = -1;
+        accept();
+    } else {
+        context_.navigation.navigationParCle = 0;
+    }
+}
+
+void Exo::reponseur() {
+    const QuestionRecord question =
+        readQuestion(context_.session.cheminTest, context_.session.questionCourante);
+    if (question.nature == 1) {
+        const int expected = question.attendu;
+        for (int i = 0; i < 5; ++i) {
+            QRadioButton& option = *Option1(i);
+            if (i == expected) {
+                setForeground(option, green, true);
+                continue;
+            }
+            if (option.isHidden())
+                continue;
+            setForeground(option, grey, false);
+            if (option.isChecked()) {
+                nonnon->move(nonnon->x(), option.y() + 1);
+                nonnon->show();
+            }
+        }
+    } else if (question.nature == 2) {
+        int remaining = question.attendu;
+        for (int i = 4; i >= 0; --i) {
+            QCheckBox& box = *Check1(i);
+            if (box.isHidden())
+                continue;
+            if (powersOfTen[size_t(i)] <= remaining) {
+                setForeground(box, green, true);
+                remaining -= powersOfTen[size_t(i)];
+            } else {
+                setForeground(box, grey, false);
+            }
+            if (!box.isChecked() && !isGrey(box)) {
+                faute(i)->setPixmap(Image5->pixmap());
+                faute(i)->show();
+            } else if (box.isChecked() && isGrey(box)) {
+                faute(i)->setPixmap(Image3->pixmap());
+                faute(i)->show();
+            }
+        }
+    } else if (question.nature == 3) {
+        Text3->setPlainText(question.corrige);
+        Text3->show();
+    }
+}
+
+void Exo::afficherScore() {
+    const int answered = answeredCount();
+    if (answered == 0)
+        return;
+    const int right = rightCount();
+    const QString text = numberWithSpace(right) + QStringLiteral(" /") + numberWithSpace(answered) +
+                         QStringLiteral(" soit") + numberWithSpace(scorePercent(right, answered)) +
+                         QStringLiteral(" % de bonnes réponses.");
+    const QString title = answered < context_.session.nbQuestions
+                              ? QStringLiteral("Actuellement...")
+                              : QStringLiteral("Test terminé");
+    context_.platform.messages.show(title, text, Messages::Buttons::Ok,
+                                    Messages::Icon::Information);
+}
+
+void Exo::fermerTest() {
+    context_.navigation.navigationParCle = 0;
+    if (answeredCount() < context_.session.nbQuestions &&
+        context_.platform.messages.show(
+            QStringLiteral("Fermer"), QStringLiteral("Voulez-vous vraiment abandonner le test?"),
+            Messages::Buttons::YesNo, Messages::Icon::Question) != Messages::Answer::Yes)
+        return;
+    context_.session.testEnCours = false;
+    context_.multim.btexo->hide();
+    context_.multim.Label16->hide();
+    reject();
+}
