@@ -4,6 +4,7 @@
 #include "dictionary/dictionarystate.h"
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
+#include "tests/testsession.h"
 
 #include <QString>
 #include <array>
@@ -15,6 +16,7 @@ struct ApplicationState {
     NavigationState navigation;
     DictionaryState dictionnaire;
     EtatCalculatrice calculatrice;
+    TestSession test;
 
     std::array<QString, 21> tableModules; // index = module number, 1..19
     std::array<qint64, 21> tachesModules{};
