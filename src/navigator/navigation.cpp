@@ -7,6 +7,8 @@
 #include "navigator/multim.h"
 #include "navigator/navigationstate.h"
 #include "navigator/pagedisplay.h"
+#include "navigator/tablefolding.h"
+#include "navigator/windowevents.h"
 #include "platform/files.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
@@ -153,11 +155,20 @@ bool estCodeSommaire(const QString& entree) {
 }
 
 bool ouvrirCode(NavigationContexte& contexte, const QString& code) {
-    if (code == u"soma0") {
-        montrerSommaireGeneral(contexte);
-        return true;
-    }
-    return false;
+    SommaireContexte sommaire = contexte.sommaire();
+    if (code == u"soma0")
+        afficherSommaire(sommaire);
+    else if (code == u"soma1")
+        afficherSommaireChimie(sommaire);
+    else if (code == u"soma2")
+        afficherSommairePhysique(sommaire);
+    else if (code.size() == 6 && code.startsWith(u"soma0") && code[5] >= u'0' && code[5] <= u'3')
+        afficherVolet(sommaire, code[5].digitValue());
+    else if (code.size() == 6 && code.startsWith(u"somaT") && code[5] >= u'1' && code[5] <= u'3')
+        afficherTheme(sommaire, code[5].digitValue());
+    else
+        return false;
+    return true;
 }
 
 namespace {
@@ -242,4 +253,6 @@ void connecterNavigation(NavigationContexte& contexte) {
     surRelachement(m.Labelapres, pageSuivanteChapitre);
     surRelachement(m.avantcours, pagePrecedenteChapitre);
     surRelachement(m.Labelavant, pagePrecedenteChapitre);
+    connecterTables(m, contexte.hauteursChapitres);
+    connecterFenetre(contexte);
 }

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 
 #include <QString>
+#include <array>
 #include <functional>
 
 class Multim;
@@ -17,9 +18,10 @@ struct NavigationContexte {
     Platform platform;
     NavigationState& navigation;
     qint16& videoEnCours;
-    QString repertoireProgramme;      // with its trailing separator
-    const QString& repertoireDonnees; // the disc's data folder as last found
-    const QString& cheminBase;        // GLXNOV.glb
+    QString repertoireProgramme;                     // with its trailing separator
+    const QString& repertoireDonnees;                // the disc's data folder as last found
+    const QString& cheminBase;                       // GLXNOV.glb
+    const std::array<qint16, 31>& hauteursChapitres; // unfolded, in twips
     // The full path of data file `nom` on the disc, or "" when the user gave up.
     std::function<QString(const QString& nom)> localiserDonnees;
     // Closes the dictionary, `coordon`, `lier` and the test window if open.
@@ -52,5 +54,6 @@ void avancerHistorique(NavigationContexte& contexte);
 void pageSuivanteChapitre(NavigationContexte& contexte);
 void pagePrecedenteChapitre(NavigationContexte& contexte);
 
-// Connects the history buttons and the in-chapter links of the main window.
+// Connects the history buttons, the in-chapter links, the summaries and tables of
+// contents and the rest of the main window's own events.
 void connecterNavigation(NavigationContexte& contexte);

@@ -56,6 +56,7 @@ protected:
     QString repertoireDonnees;
     QString cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
     QStringList demandesDuDisque;
+    std::array<qint16, 31> hauteurs{};
     NavigationContexte contexte{m,
                                 fake.platform(),
                                 state,
@@ -63,6 +64,7 @@ protected:
                                 fake.appDir.path() + u'/',
                                 repertoireDonnees,
                                 cheminBase,
+                                hauteurs,
                                 [this](const QString& nom) {
                                     demandesDuDisque.append(nom);
                                     return QString();

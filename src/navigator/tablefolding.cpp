@@ -1,0 +1,117 @@
+#include "navigator/tablefolding.h"
+
+#include "navigator/multim.h"
+#include "navigator/tablelayout.h"
+#include "platform/forms/formlabel.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+#include <cmath>
+
+namespace {
+
+int arrondi(double valeur) {
+    return int(std::nearbyint(valeur));
+}
+
+QFrame* tableVisible(Multim& m) {
+    if (!m.tablematchi->isHidden())
+        return m.tablematchi;
+    if (!m.tablematphy->isHidden())
+        return m.tablematphy;
+    return nullptr;
+}
+
+// The chapters of a part: chemistry 0–2, 3–5, 6–9; physics 10–13, 14–16, 17–18.
+int partie(int chapitre) {
+    constexpr std::array<int, 6> fins = {2, 5, 9, 13, 16, 18};
+    for (int k = 0; k < int(fins.size()); ++k) {
+        if (chapitre <= fins[k])
+            return k;
+    }
+    return -1;
+}
+
+void plier(Multim& m, int c) {
+    m.twips().setHeight(*m.chapi(c), hauteurChapitrePlie);
+    m.btpm(c)->setText(QStringLiteral("+"));
+}
+
+// Steps 1 and 2 of the range: the scroll bar's maximum for table `t`.
+int bornerDefilement(Multim& m, QFrame& t) {
+    const double hauteur = m.twips().rect(t).height();
+    const int marge =
+        std::max(arrondi((hauteur - m.Picture1->height() * m.twips().perPixelY()) / 2), 0);
+    if (m.VScroll1->value() > marge)
+        m.VScroll1->setValue(marge);
+    m.VScroll1->setMaximum(marge);
+    return marge;
+}
+
+} // namespace
+
+void ajusterDefilement(Multim& m) {
+    QFrame* table = tableVisible(m);
+    if (!table)
+        return;
+    const int marge = bornerDefilement(m, *table);
+    if (marge == 0) {
+        m.VScroll1->hide();
+        return;
+    }
+    m.VScroll1->show();
+    m.VScroll1->raise();
+    m.VScroll1->setValue(arrondi(-m.twips().rect(*table).top() / 2.0));
+}
+
+void basculerChapitre(Multim& m, int i, const std::array<qint16, 31>& hauteursChapitres) {
+    const TwipsScale& twips = m.twips();
+    QFrame* chapitre = m.chapi(i);
+    if (!chapitre || i < 0 || i > 18)
+        return;
+    if (twips.rect(*chapitre).height() == hauteurChapitrePlie) {
+        twips.setHeight(*chapitre, hauteursChapitres[i]);
+        m.btpm(i)->setText(QStringLiteral("-"));
+    } else {
+        plier(m, i);
+    }
+    const bool chimie = i <= 9;
+    for (int c = chimie ? 0 : 10; c <= (chimie ? 9 : 18); ++c) {
+        if (partie(c) != partie(i))
+            plier(m, c);
+    }
+    tablelayout::empilerChapitres(m, chimie);
+
+    QFrame& table = chimie ? *m.tablematchi : *m.tablematphy;
+    if (bornerDefilement(m, table) == 0) {
+        m.VScroll1->hide();
+    } else {
+        m.VScroll1->show();
+        m.VScroll1->update();
+        m.btpm(i)->setFocus();
+    }
+    const QRect rect = twips.rect(*chapitre);
+    const int vue = m.Picture1->height() * 15;
+    if (rect.top() + rect.height() + twips.rect(table).top() > vue)
+        m.VScroll1->setValue(arrondi(std::abs(vue - rect.top() - rect.height()) / 2.0));
+    placerTitresParties(m);
+}
+
+void connecterTables(Multim& m, const std::array<qint16, 31>& hauteursChapitres) {
+    QObject::connect(m.VScroll1, &QScrollBar::valueChanged, &m, [&m](int valeur) {
+        for (QFrame* table : {m.tablematchi, m.tablematphy}) {
+            if (!table->isHidden())
+                m.twips().setTop(*table, -2 * valeur);
+        }
+    });
+    for (const auto& [i, bouton] : m.btpm) {
+        const int chapitre = i;
+        QObject::connect(bouton, &QPushButton::clicked, &m, [&m, &hauteursChapitres, chapitre] {
+            basculerChapitre(m, chapitre, hauteursChapitres);
+        });
+        if (FormLabel* titre = m.titchap(chapitre))
+            QObject::connect(titre, &FormLabel::clicked, &m, [&m, &hauteursChapitres, chapitre] {
+                basculerChapitre(m, chapitre, hauteursChapitres);
+            });
+    }
+}
