@@ -446,7 +446,9 @@ void Exo::reponseur() {
                 continue;
             setForeground(option, grey, false);
             if (option.isChecked()) {
-                nonnon->move(nonnon->x(), option.y() + 1);
+                // 15 twips below the option's top, in the frame.
+                nonnon->move(nonnon->x(),
+                             option.y() + int(15 / context_.platform.screen.twipsPerPixelY()));
                 nonnon->show();
             }
         }

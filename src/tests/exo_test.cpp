@@ -316,6 +316,29 @@ TEST_F(ExoTest, ASingleChoiceValidatedWithNothingSelectedComesBackEmpty) {
     testcours_Click(0, context);
 }
 
+TEST_F(ExoTest, ADamagedQuestionNeverBreaksTheWindow) {
+    writeFixtureTest(fake.appDir.path());
+    const QString test = fake.appPath("TC01.GLT");
+    // Nine choices, an expected index beyond them, and a kind no test uses.
+    for (const auto& [record, text] : std::map<int, QString>{{6, "9"}, {12, "7"}, {15, "4"}})
+        ASSERT_TRUE(writeRecord(test, record, text));
+    fake.modalWindows.scriptNext([&](QDialog& dialog) {
+        Exo& exo = exoOf(dialog);
+        for (int i = 0; i < 5; ++i)
+            EXPECT_FALSE(exo.Option1(i)->isHidden()) << "five choices at most: " << i;
+        exo.Option1(4)->setChecked(true);
+        fake.modalWindows.scriptNext(
+            [](QDialog& feedback) { return static_cast<Cfaux&>(feedback).result(); });
+        Q_EMIT exo.command5->clicked();
+        EXPECT_EQ(session.etats[1], 2) << "no shown choice is the expected one";
+        EXPECT_EQ(session.questionCourante, 2);
+        Q_EMIT exo.command5->clicked();
+        EXPECT_EQ(session.etats[2], 0) << "an unknown kind is not judged";
+        return 0;
+    });
+    testcours_Click(0, context);
+}
+
 TEST_F(ExoTest, ClosingWithUnansweredQuestionsAsksFirst) {
     writeFixtureTest(fake.appDir.path());
     fake.modalWindows.scriptNext([&](QDialog& dialog) {
