@@ -1,10 +1,13 @@
 #include "common/recordfile.h"
 #include "modules/flagfile.h"
+#include "navigator/chapterheights.h"
 #include "navigator/history.h"
 #include "navigator/multim.h"
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
 #include "navigator/pagedisplay.h"
+#include "navigator/tablefolding.h"
+#include "navigator/tablelayout.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
 #include "platform/richtext/richtextbox.h"
@@ -15,6 +18,7 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,7 +32,21 @@ protected:
         for (const QString& name : fixture.entryList(QDir::Files))
             QFile::copy(fixture.filePath(name), fake.appPath(name));
         reinitialiserHistorique(state);
+        std::copy(chapterheights::unfolded.begin(), chapterheights::unfolded.end(),
+                  hauteurs.begin());
+        for (const auto& [i, chapitre] : m.chapi)
+            m.twips().setHeight(*chapitre, hauteurChapitrePlie);
+        tablelayout::empilerChapitres(m, true);
+        tablelayout::empilerChapitres(m, false);
         connecterNavigation(contexte);
+    }
+
+    int hauteur(int chapitre) const { return m.twips().rect(*m.chapi(chapitre)).height(); }
+
+    static void survoler(FormLabel& label) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&label, &move);
     }
 
     QStringList historique() const {
@@ -294,6 +312,125 @@ TEST_F(Navigation, ModuleIconsOfTheLauncherAndOfNumbersWithoutAPicture) {
     afficherModule(m, contexte.repertoireProgramme, 7);
     EXPECT_TRUE(m.Imagexe->isHidden());
     EXPECT_TRUE(m.Labelexe->isHidden());
+}
+
+TEST_F(Navigation, UnfoldingChapter4FoldsTheOtherPartsOnly) {
+    for (int c : {0, 3, 5, 7})
+        m.twips().setHeight(*m.chapi(c), hauteurs[c]);
+    m.command5->click();
+    m.btpm(4)->click();
+    EXPECT_EQ(hauteur(4), 6255);
+    EXPECT_EQ(m.btpm(4)->text(), QStringLiteral("-"));
+    for (int c : {0, 1, 2, 6, 7, 8, 9})
+        EXPECT_EQ(hauteur(c), hauteurChapitrePlie) << c;
+    EXPECT_EQ(hauteur(3), hauteurs[3]);
+    EXPECT_EQ(hauteur(5), hauteurs[5]);
+    const QRect quatre = m.twips().rect(*m.chapi(4));
+    EXPECT_EQ(m.twips().rect(*m.chapi(5)).top(), quatre.top() + quatre.height() + 120);
+    EXPECT_EQ(m.twips().rect(*m.Label7(1)).top(), m.twips().rect(*m.btpm(3)).top() - 390);
+    EXPECT_FALSE(m.VScroll1->isHidden());
+
+    m.titchap(4)->clicked(); // the title folds as the button does
+    EXPECT_EQ(hauteur(4), hauteurChapitrePlie);
+    EXPECT_EQ(m.btpm(4)->text(), QStringLiteral("+"));
+}
+
+TEST_F(Navigation, AShortTableHidesTheScrollBar) {
+    m.VScroll1->setMaximum(50);
+    m.VScroll1->setValue(40);
+    m.command6->click();
+    EXPECT_TRUE(m.VScroll1->isHidden());
+    EXPECT_EQ(m.VScroll1->maximum(), 0);
+}
+
+TEST_F(Navigation, TheScrollBarMovesOnlyTheVisibleTable) {
+    m.command6->click();
+    m.btpm(17)->click(); // the last part, unfolded: longer than the viewport
+    ASSERT_FALSE(m.VScroll1->isHidden());
+    const int chimie = m.twips().rect(*m.tablematchi).top();
+    m.VScroll1->setValue(100);
+    EXPECT_EQ(m.twips().rect(*m.tablematphy).top(), -200);
+    EXPECT_EQ(m.twips().rect(*m.tablematchi).top(), chimie);
+}
+
+TEST_F(Navigation, SummariesAreRecordedUnderTheirCodesAndReopenFromTheHistory) {
+    m.command5->click();
+    EXPECT_FALSE(m.Picture1->isHidden());
+    EXPECT_FALSE(m.tablematchi->isHidden());
+    EXPECT_TRUE(m.tablematphy->isHidden());
+    EXPECT_TRUE(m.Picture4->isHidden());
+    EXPECT_EQ(m.Label9->text(), QStringLiteral("Chimie"));
+    EXPECT_EQ(m.EXECHI->pos(), QPoint(30, 100));
+    m.Image1(3)->clicked();
+    EXPECT_EQ(m.EXEPHY->pos(), QPoint(350, 100));
+    EXPECT_TRUE(m.Picture1->isHidden());
+    m.Label3(2)->clicked();
+    EXPECT_FALSE(m.tablematphy->isHidden());
+    m.Imath2->clicked();
+    m.Labelth3->clicked();
+    m.command6->click();
+    m.Image2->clicked();
+    EXPECT_EQ(historique(), (QStringList{u"soma0"_qs, u"soma1"_qs, u"soma03"_qs, u"soma02"_qs,
+                                         u"somaT2"_qs, u"somaT3"_qs, u"soma2"_qs, u"soma0"_qs}));
+    m.avant->click();
+    EXPECT_FALSE(m.tablematphy->isHidden());
+    m.avant->click();
+    EXPECT_EQ(m.Label9->text(),
+              QStringLiteral("Thème 3 : une recherche hypermédia sur la pollution"));
+    EXPECT_EQ(historique().size(), 8);
+    EXPECT_TRUE(m.apres->isEnabled());
+}
+
+TEST_F(Navigation, ThemeContentsShowTheirHeadingsAndEntries) {
+    m.Imath1->clicked();
+    EXPECT_FALSE(m.Frathem->isHidden());
+    EXPECT_EQ(m.Label26(0)->text(), QStringLiteral("1. Du tableau de mesures au graphe"));
+    EXPECT_EQ(m.twips().rect(*m.Label20(4)).top(), 2220);
+    EXPECT_EQ(m.Label20(8)->text(), QStringLiteral("5. Les semi-conducteurs"));
+    EXPECT_EQ(m.Label20(8)->palette().color(QPalette::WindowText), QColor(255, 128, 0));
+    EXPECT_TRUE(m.Label20(9)->isHidden());
+    m.Labelth2->clicked();
+    EXPECT_EQ(m.Label20(0)->text(), QStringLiteral("1. Aliment naturel ou espèce chimique"));
+    EXPECT_EQ(m.Label20(7)->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_TRUE(m.Label20(8)->isHidden());
+    EXPECT_EQ(m.Label9->text(), QStringLiteral("Thème 2 : les sucres"));
+}
+
+TEST_F(Navigation, OnlyPlainEntriesTurnBoldUnderTheMouse) {
+    m.command5->click();
+    m.btpm(0)->click();
+    FormLabel& premiere = *m.ettext(0);
+    FormLabel& seconde = *m.ettext(1);
+    FormLabel& rouge = *m.ettext(2);
+    QPalette palette = rouge.palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    rouge.setPalette(palette);
+    survoler(premiere);
+    EXPECT_TRUE(premiere.font().bold());
+    survoler(seconde);
+    EXPECT_FALSE(premiere.font().bold());
+    EXPECT_TRUE(seconde.font().bold());
+    survoler(rouge);
+    EXPECT_FALSE(rouge.font().bold());
+    EXPECT_FALSE(seconde.font().bold());
+    survoler(seconde);
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(m.Picture1, &move);
+    EXPECT_FALSE(seconde.font().bold());
+}
+
+TEST_F(Navigation, EntriesAndCreditsAskForTheirPages) {
+    m.ettext(0)->setText(atomes);
+    m.ettext(0)->clicked();
+    EXPECT_EQ(state.cleCourante, atomes);
+    EXPECT_TRUE(m.projo->isHidden() == false); // the page's own related video
+    m.ettext(1)->setText(QStringLiteral("x"));
+    m.ettext(1)->clicked();
+    EXPECT_FALSE(m.menugeneral->isHidden());
+    m.Command13->click();
+    EXPECT_EQ(state.cleCourante, QStringLiteral("Crédits (1/4)"));
+    EXPECT_FALSE(m.suite->isHidden());
 }
 
 } // namespace

@@ -10,9 +10,12 @@
 #include "platform/richtext/richtextbox.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
+
+constexpr const char* proprieteEntree = "entreeDeTable";
 
 // A plain entry is written in black; the entries given another colour keep their look.
 bool simple(const FormLabel& label) {
@@ -40,7 +43,7 @@ public:
     ResetSurvol(Multim& m) : QObject(&m), m_(m) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove) {
+        if (event->type() == QEvent::MouseMove && !surUneEntree(watched, event)) {
             if (watched == m_.Frathem) {
                 effacerSurvol(m_.Label20);
             } else {
@@ -57,6 +60,14 @@ public:
     }
 
 private:
+    // A move over an entry reaches the areas around it too, once the entry has had it.
+    static bool surUneEntree(QObject* watched, QEvent* event) {
+        const auto* zone = static_cast<QWidget*>(watched);
+        const QWidget* dessous =
+            zone->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return dessous && dessous->property(proprieteEntree).toBool();
+    }
+
     Multim& m_;
 };
 
@@ -75,6 +86,7 @@ void surveillerSurvol(Multim& m) {
     for (const auto& [i, entree] : m.ettext) {
         FormLabel* label = entree;
         entree->setMouseTracking(true);
+        entree->setProperty(proprieteEntree, true);
         QObject::connect(label, &FormLabel::mouseMoved, &m, [&m, label](QPoint) {
             if (simple(*label))
                 mettreEnGras(*label, true);
@@ -84,6 +96,7 @@ void surveillerSurvol(Multim& m) {
     for (const auto& [i, entree] : m.Label20) {
         FormLabel* label = entree;
         entree->setMouseTracking(true);
+        entree->setProperty(proprieteEntree, true);
         QObject::connect(label, &FormLabel::mouseMoved, &m, [&m, label](QPoint) {
             effacerSurvol(m.Label20, label);
             if (simple(*label))
