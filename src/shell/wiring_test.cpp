@@ -1,11 +1,17 @@
 #include "navigator/multim.h"
 #include "platform/forms/formlabel.h"
+#include "platform/richtext/richtextbox.h"
 #include "platform/testing/fakeplatform.h"
 #include "shell/applicationstate.h"
 #include "shell/wiring.h"
+#include "tests/exo.h"
+#include "tests/feedbackwindows.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
+#include <QRadioButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,6 +57,46 @@ TEST(Wiring, TestButtonsAndTheWayBackOpenTheTest) {
     Q_EMIT multim.btexo->clicked();
     EXPECT_TRUE(multim.btexo->isHidden());
     EXPECT_EQ(fake.messages.shown.size(), 2) << "the test file is looked for again";
+}
+
+TEST(Wiring, AWrongAnswerLeadsToTheCoursePageAndBackToTheTest) {
+    FakePlatform fake;
+    const QDir fixture(QStringLiteral(FIXTURE_APP));
+    for (const QString& name : fixture.entryList(QDir::Files))
+        QFile::copy(fixture.filePath(name), fake.appPath(name));
+    Platform platform = fake.platform();
+    ApplicationState state;
+    state.cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
+    Multim multim(15, 15);
+    connecterCommandes(multim, platform, state);
+
+    fake.modalWindows.scriptNext([&](QDialog& dialog) {
+        auto& exo = static_cast<Exo&>(dialog);
+        exo.Option1(0)->setChecked(true);
+        fake.modalWindows.scriptNext([](QDialog& feedback) {
+            static_cast<Cfaux&>(feedback).Command9->click();
+            return 1;
+        });
+        Q_EMIT exo.command5->clicked();
+        return exo.result();
+    });
+    Q_EMIT multim.testcours(0)->clicked();
+
+    EXPECT_EQ(state.navigation.cleCourante, QStringLiteral("1.1. Les atomes"));
+    EXPECT_TRUE(multim.menugeneral->isHidden()) << "the course page is shown";
+    EXPECT_FALSE(multim.texteur->isHidden());
+    EXPECT_FALSE(multim.btexo->isHidden());
+    EXPECT_FALSE(multim.Label16->isHidden());
+
+    QString question;
+    fake.modalWindows.scriptNext([&](QDialog& dialog) {
+        question = static_cast<Exo&>(dialog).noa->text();
+        return 0;
+    });
+    Q_EMIT multim.btexo->clicked();
+    EXPECT_EQ(question, QStringLiteral("Question 2 / 3 :"));
+    EXPECT_TRUE(multim.btexo->isHidden());
+    EXPECT_EQ(fake.modalWindows.shown, (QList<QString>{u"exo"_qs, u"Cfaux"_qs, u"exo"_qs}));
 }
 
 } // namespace
