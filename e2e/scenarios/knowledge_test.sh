@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# A chapter's knowledge test through the real window: opened from the chemistry
+# table, one right answer, one wrong answer, and back to the course page.
+source "$(dirname "$0")/../runner.sh"
+
+# window_of_width WIDTH: the visible window that wide (the test windows have no
+# title of their own to search for).
+window_of_width() {
+    local id found=""
+    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+        [ "$(window_geometry "$id" | cut -d' ' -f3)" = "$1" ] && found=$id
+    done
+    [ -n "$found" ] && echo "$found"
+}
+
+start_screen 800 600
+layout_app
+write_record "$app/TEMPO.GXS" 23 "ECRANAVOIR"
+start_navigator
+window=$(wait_window "Solstice - LUMEN" 20) || fail "no main window"
+sleep 0.5
+click "$window" 141 76 # C&himie
+sleep 0.5
+click "$window" 352 212 # the fold button of chapter 1
+sleep 0.5
+
+click "$window" 460 416 # Tester vos connaissances
+sleep 1
+test=$(window_of_width 790) || fail "no test window"
+shot "1-test-strip"
+
+click "$test" 218 272 # the right choice of question 1
+click "$test" 312 426 # validate
+sleep 0.5
+shot "2-right-answer"
+sleep 1.5
+
+click "$test" 218 308 # question 2: a wrong box only
+click "$test" 312 426
+sleep 0.8
+shot "3-wrong-answer"
+feedback=$(window_of_width 381) || fail "no wrong-answer window"
+click "$feedback" 190 100 # Voir le cours
+sleep 1
+window=$(wait_window "Chimie" 10) || fail "the course page is not shown"
+shot "4-course-page"
+kill -0 "$navigator" 2>/dev/null || fail "the navigator ended"
+echo "PASS"
