@@ -351,6 +351,8 @@ TEST_F(Navigation, TheScrollBarMovesOnlyTheVisibleTable) {
     m.VScroll1->setValue(100);
     EXPECT_EQ(m.twips().rect(*m.tablematphy).top(), -200);
     EXPECT_EQ(m.twips().rect(*m.tablematchi).top(), chimie);
+    aller(atomes); // a page never shows the table's scroll bar over its text
+    EXPECT_TRUE(m.VScroll1->isHidden());
 }
 
 TEST_F(Navigation, SummariesAreRecordedUnderTheirCodesAndReopenFromTheHistory) {

@@ -18,6 +18,7 @@
 #include "platform/richtext/richtextbox.h"
 
 #include <QFrame>
+#include <QScrollBar>
 #include <cmath>
 #include <optional>
 
@@ -188,7 +189,9 @@ void afficherImage(NavigationContexte& contexte) {
 void afficherPage(NavigationContexte& contexte) {
     Multim& m = contexte.multim;
     NavigationState& nav = contexte.navigation;
+    // The table's scroll bar goes with the table.
     m.Picture1->hide();
+    m.VScroll1->hide();
     m.texteur->hide();
     contexte.platform.mediaControl.send(MediaControl::Command::Close);
     m.Frame1->hide();

@@ -12,6 +12,7 @@
 #include "platform/richtext/richtextbox.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -69,6 +70,7 @@ void preparerSommaire(SommaireContexte& contexte, const Sommaire& sommaire, cons
     m.texteur->hide();
     m.texteur->clear();
     m.Picture1->hide();
+    m.VScroll1->hide();
 
     montrerTitre(m, sommaire.titre, sommaire.haut, sommaire.taille);
     peindreBandeaux(*m.titre, *m.bastitre, sommaire.style);
