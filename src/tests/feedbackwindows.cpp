@@ -118,3 +118,13 @@ void Cfaux::hideEvent(QHideEvent* event) {
     face_.show();
     QDialog::hideEvent(event);
 }
+
+void Cfaux::showEvent(QShowEvent* event) {
+    // A long course reference gets a smaller font rather than a cut caption.
+    QFont font = Command9->font();
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(Command9->text()) > Command9->width() - 12)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    Command9->setFont(font);
+    QDialog::showEvent(event);
+}

@@ -48,6 +48,7 @@ public:
     QPushButton* Command9;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
