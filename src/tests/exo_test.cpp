@@ -375,6 +375,10 @@ TEST_F(ExoTest, CommandsCarryTheirTooltips) {
     EXPECT_EQ(exo.Label3->text(), "Valider la réponse");
     EXPECT_EQ(exo.Label1->text(), "Votre réponse:");
     EXPECT_EQ(exo.Picture1->geometry(), QRect(0, 41, 130, 502));
+
+    fake.modalWindows.scriptNext([](QDialog&) { return 0; });
+    Q_EMIT exo.Command7->clicked();
+    EXPECT_EQ(fake.modalWindows.shown, QList<QString>{"Machine"});
 }
 
 } // namespace
