@@ -26,6 +26,8 @@ struct NavigationContexte {
     std::function<QString(const QString& nom)> localiserDonnees;
     // Closes the dictionary, `coordon`, `lier` and the test window if open.
     std::function<void()> fermerFenetres;
+    // The display warning's state: 2 once a resize has seen a large screen.
+    qint16& alerteEcran;
 
     SommaireContexte sommaire();
 };

@@ -75,6 +75,7 @@ protected:
     QString cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
     QStringList demandesDuDisque;
     std::array<qint16, 31> hauteurs{};
+    qint16 alerteEcran = 0;
     NavigationContexte contexte{m,
                                 fake.platform(),
                                 state,
@@ -87,7 +88,8 @@ protected:
                                     demandesDuDisque.append(nom);
                                     return QString();
                                 },
-                                {}};
+                                {},
+                                alerteEcran};
 };
 
 const QString atomes = QStringLiteral("1.1. Les atomes");
@@ -433,6 +435,18 @@ TEST_F(Navigation, EntriesAndCreditsAskForTheirPages) {
     m.Command13->click();
     EXPECT_EQ(state.cleCourante, QStringLiteral("Crédits (1/4)"));
     EXPECT_FALSE(m.suite->isHidden());
+}
+
+TEST_F(Navigation, OnALargeScreenResizesAfterTheFirstBringTheWindowBackCentred) {
+    m.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(alerteEcran, 0); // 800 pixels wide: nothing
+    fake.screen.setPixels(1024, 768);
+    m.resize(700, 500);
+    EXPECT_EQ(alerteEcran, 2);
+    EXPECT_EQ(m.size(), QSize(700, 500));
+    m.resize(900, 700);
+    EXPECT_EQ(m.frameGeometry(), QRect(112, 84, 800, 600));
 }
 
 } // namespace

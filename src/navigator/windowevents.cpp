@@ -8,10 +8,12 @@
 #include "platform/forms/picturebox.h"
 #include "platform/mediacontrol.h"
 #include "platform/richtext/richtextbox.h"
+#include "platform/screen.h"
 
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <cmath>
 
 namespace {
 
@@ -208,10 +210,48 @@ void connecterTexte(Multim& m) {
     });
 }
 
+// On a screen wider than 810 pixels the first resize only notes the large screen;
+// every later one brings the window back to 800 × 600, centred.
+class TailleFenetre : public QObject {
+public:
+    TailleFenetre(NavigationContexte& contexte) : QObject(&contexte.multim), c_(contexte) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            retailler();
+        return false;
+    }
+
+private:
+    void retailler() {
+        const Screen& ecran = c_.platform.screen;
+        int t = int(std::lround(ecran.twipsPerPixelX()));
+        if (t == 0)
+            t = 15;
+        if (ecran.widthTwips() / t <= 810)
+            return;
+        if (c_.alerteEcran != 2) {
+            c_.alerteEcran = 2;
+            return;
+        }
+        Multim& m = c_.multim;
+        m.setWindowState(Qt::WindowNoState);
+        const double largeur = 800 * ecran.twipsPerPixelX();
+        const double hauteur = 600 * ecran.twipsPerPixelY();
+        const double gauche = (ecran.widthTwips() - largeur) / 2;
+        const double haut = (ecran.heightTwips() - hauteur) / 2;
+        m.setOuterGeometry(QRect(int(gauche / ecran.twipsPerPixelX()),
+                                 int(haut / ecran.twipsPerPixelY()), 800, 600));
+    }
+
+    NavigationContexte& c_;
+};
+
 } // namespace
 
 void connecterFenetre(NavigationContexte& contexte) {
     Multim& m = contexte.multim;
+    m.installEventFilter(new TailleFenetre(contexte));
     connecterSommaires(contexte);
     connecterEntrees(contexte);
     surveillerSurvol(m);

@@ -30,7 +30,8 @@ void connecterNavigateur(Multim& multim, Platform& platform, ApplicationState& s
                                localiserDonnees(platform, chemin, state.repertoireDonnees);
                                return chemin;
                            },
-                           {}});
+                           {},
+                           state.alerteEcran});
     connecterNavigation(*state.navigateur);
 }
 
