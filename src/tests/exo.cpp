@@ -447,9 +447,10 @@ void Exo::reponseur() {
             setForeground(option, grey, false);
             if (option.isChecked()) {
                 // 15 twips below the option's top, in the frame.
-                nonnon->move(nonnon->x(),
-                             option.y() + int(15 / context_.platform.screen.twipsPerPixelY()));
+                nonnon->move(nonnon->x(), Frame1->y() + option.y() +
+                                              int(15 / context_.platform.screen.twipsPerPixelY()));
                 nonnon->show();
+                nonnon->raise();
             }
         }
     } else if (question.nature == 2) {
@@ -467,9 +468,11 @@ void Exo::reponseur() {
             if (!box.isChecked() && !isGrey(box)) {
                 faute(i)->setPixmap(Image5->pixmap());
                 faute(i)->show();
+                faute(i)->raise();
             } else if (box.isChecked() && isGrey(box)) {
                 faute(i)->setPixmap(Image3->pixmap());
                 faute(i)->show();
+                faute(i)->raise();
             }
         }
     } else if (question.nature == 3) {

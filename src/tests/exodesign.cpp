@@ -100,8 +100,10 @@ void Exo::buildAnswerAreas() {
         twips.place(*option, {600, 120 + 480 * i, 5175, 495});
         Option1.add(i, option);
     }
-    nonnon = image(Frame1, QStringLiteral("nonnon"), testpictures::wrongMark());
-    twips.place(*nonnon, {0, 240, 480, 480});
+    // The marks lie over the answer area rather than in it, so that the disabled area
+    // of an answered question does not grey them.
+    nonnon = image(this, QStringLiteral("nonnon"), testpictures::wrongMark());
+    twips.place(*nonnon, {2520, 3240 + 240, 480, 480});
     nonnon->hide();
 
     Frame2 = frame(this, QStringLiteral("Frame2"));
@@ -111,8 +113,8 @@ void Exo::buildAnswerAreas() {
         box->setObjectName(indexed(QStringLiteral("Check1"), i));
         twips.place(*box, {600, 240 + 480 * i, 5175, 375});
         Check1.add(i, box);
-        FormLabel* mark = image(Frame2, indexed(QStringLiteral("faute"), i), QPixmap());
-        twips.place(*mark, {0, 180 + 480 * i, 480, 480});
+        FormLabel* mark = image(this, indexed(QStringLiteral("faute"), i), QPixmap());
+        twips.place(*mark, {2520, 3240 + 180 + 480 * i, 480, 480});
         mark->hide();
         faute.add(i, mark);
     }
