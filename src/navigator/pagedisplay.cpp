@@ -136,8 +136,13 @@ void montrerLien(FormLabel& image, FormLabel& legende, const QString& cle) {
 
 void placerTexte(RichTextBox& texteur, int left, int top, int width, int height, int marge) {
     texteur.setGeometry(left, top, width, height);
-    texteur.setLineWrapMode(QTextEdit::FixedPixelWidth);
-    texteur.setLineWrapColumnOrWidth(marge);
+    // A margin as wide as the box wraps at the box's edge, scroll bar or not.
+    if (marge >= width) {
+        texteur.setLineWrapMode(QTextEdit::WidgetWidth);
+    } else {
+        texteur.setLineWrapMode(QTextEdit::FixedPixelWidth);
+        texteur.setLineWrapColumnOrWidth(marge);
+    }
 }
 
 void afficherVideoSonore(NavigationContexte& contexte) {
