@@ -193,28 +193,27 @@ void deplacerDansHistorique(NavigationContexte& contexte, const QString& entree,
 
 } // namespace
 
+// A move that finds no entry leaves the flag down, so that the next page shown still
+// clears the forward part of the history.
 void reculerHistorique(NavigationContexte& contexte) {
     NavigationState& nav = contexte.navigation;
     if (nav.positionHistorique < 2)
         return;
-    nav.navigationHistorique = 1;
     const QString entree = nav.historique[nav.positionHistorique - 1];
-    if (!estCodeSommaire(entree) && trimSpaces(entree).isEmpty()) {
-        nav.cleCourante = entree;
-        nav.navigationParCle = -1;
+    if (!estCodeSommaire(entree) && trimSpaces(entree).isEmpty())
         return;
-    }
+    nav.navigationHistorique = 1;
     deplacerDansHistorique(contexte, entree, 2);
 }
 
 void avancerHistorique(NavigationContexte& contexte) {
     NavigationState& nav = contexte.navigation;
-    nav.navigationHistorique = 1;
     if (nav.positionHistorique + 1 >= int(nav.historique.size()))
         return;
     const QString entree = nav.historique[nav.positionHistorique + 1];
     if (trimSpaces(entree).isEmpty())
         return;
+    nav.navigationHistorique = 1;
     deplacerDansHistorique(contexte, entree, 0);
 }
 

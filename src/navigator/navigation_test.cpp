@@ -198,6 +198,17 @@ TEST_F(Navigation, BackTwiceThenANewPageClearsTheForwardEntries) {
     EXPECT_FALSE(m.apres->isEnabled());
 }
 
+TEST_F(Navigation, GoingForwardFromTheLastEntryDoesNothing) {
+    aller(atomes);
+    aller(noyau);
+    avancerHistorique(contexte);
+    EXPECT_EQ(state.cleCourante, noyau);
+    EXPECT_EQ(state.navigationHistorique, 0);
+    m.avant->click();
+    aller(large); // still clears what lay ahead
+    EXPECT_EQ(historique(), (QStringList{u"soma0"_qs, atomes, large}));
+}
+
 TEST_F(Navigation, BackOntoASummaryReopensItAndKeepsTheForwardPart) {
     aller(atomes);
     aller(noyau);
