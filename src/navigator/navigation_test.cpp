@@ -6,6 +6,7 @@
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
 #include "navigator/pagedisplay.h"
+#include "navigator/pictureplacement.h"
 #include "navigator/tablefolding.h"
 #include "navigator/tablelayout.h"
 #include "platform/forms/formlabel.h"
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -458,6 +460,28 @@ TEST_F(Navigation, OnALargeScreenResizesAfterTheFirstBringTheWindowBackCentred) 
     EXPECT_EQ(m.size(), QSize(700, 500));
     m.resize(900, 700);
     EXPECT_EQ(m.frameGeometry(), QRect(112, 84, 800, 600));
+}
+
+TEST(PicturePlacement, HalfPixelsRoundToEvenAndTheLeftEdgeStaysOnScreen) {
+    QTemporaryDir dir;
+    struct Case {
+        QSize picture;
+        QString genre;
+        QPoint expected;
+    };
+    for (const Case& c :
+         {Case{{203, 201}, u"ImageMINI"_qs, {58, 194}},
+          Case{{305, 203}, u"ImageMINI"_qs, {10, 194}}, Case{{301, 100}, u"Image"_qs, {20, 245}},
+          Case{{200, 600}, u"Image"_qs, {60, 100}}}) {
+        QImage image(c.picture, QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        const QString path = dir.filePath(QStringLiteral("p.png"));
+        ASSERT_TRUE(image.save(path));
+        PictureBox box;
+        ASSERT_TRUE(box.loadPicture(path));
+        placerImage(box, c.genre);
+        EXPECT_EQ(box.pos(), c.expected) << c.picture.width() << "x" << c.picture.height();
+    }
 }
 
 } // namespace
