@@ -153,8 +153,15 @@ TEST_F(Navigation, PicturesAndTextArePlacedByTheirKind) {
     aller(QStringLiteral("1.5. Horizontale 4"));
     EXPECT_EQ(m.Picture4->pos(), QPoint(50, 470 - 150));
 
+    state.astreAffiche = QStringLiteral("Mars");
+    aller(QStringLiteral("Le système solaire")); // the solar-system viewer's picture
+    EXPECT_EQ(m.Picture4->pos(), QPoint(50, 180));
+    EXPECT_EQ(state.modeInteractif, 1);
+    EXPECT_TRUE(state.astreAffiche.isEmpty());
+
     aller(noyau); // Image, 240 × 180: the picture-change rule alone
     EXPECT_EQ(m.Picture4->pos(), QPoint(40, 205));
+    EXPECT_EQ(state.modeInteractif, 0);
     EXPECT_EQ(m.texteur->geometry(), QRect(328, 104, 455, 417));
 }
 

@@ -18,6 +18,10 @@ struct NavigationState {
     QString cheminMedia;
     qint16 donneesManquantes = 0;
 
+    // 1 while `Picture4` holds the solar-system picture; the body whose sheet is shown.
+    qint16 modeInteractif = 0;
+    QString astreAffiche;
+
     std::array<QString, 101> historique; // index 0 is never used
     qint16 positionHistorique = 1;
     qint16 navigationHistorique = 0;

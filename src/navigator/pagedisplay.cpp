@@ -74,10 +74,12 @@ void fichierNonTrouve(NavigationContexte& contexte, const QString& chemin) {
 // Loads a picture into `Picture4`, which then places itself.
 void chargerImage(NavigationContexte& contexte, const QString& chemin) {
     PictureBox& image = *contexte.multim.Picture4;
-    if (image.loadPicture(chemin))
+    if (image.loadPicture(chemin)) {
+        contexte.navigation.modeInteractif = 0;
         placerImage(image, contexte.navigation.genreCourant);
-    else
+    } else {
         fichierNonTrouve(contexte, chemin);
+    }
 }
 
 void ouvrirPuissancesDeDix(Multim& m) {
@@ -170,7 +172,10 @@ void afficherImage(NavigationContexte& contexte) {
         image.move(image.x(), 520 - h);
     else if (genre == u"ImageHoriz3")
         image.move(arrondi(400 - w / 2.0), 180);
-    else if (genre == u"ImageHoriz4")
+    if (genre == u"ImageHoriz3") {
+        contexte.navigation.astreAffiche.clear();
+        contexte.navigation.modeInteractif = 1;
+    } else if (genre == u"ImageHoriz4")
         image.move(arrondi(400 - w / 2.0), 470 - h);
     else if (genre == u"ImageHoriz5")
         image.move(arrondi(400 - w / 2.0), 510 - h);

@@ -57,8 +57,10 @@ void preparerSommaire(SommaireContexte& contexte, const Sommaire& sommaire, cons
     if (sommaire.image.isEmpty()) {
         m.Picture4->hide();
     } else {
-        if (m.Picture4->loadPicture(contexte.repertoireProgramme + sommaire.image))
+        if (m.Picture4->loadPicture(contexte.repertoireProgramme + sommaire.image)) {
+            contexte.navigation.modeInteractif = 0;
             placerImage(*m.Picture4, contexte.navigation.genreCourant);
+        }
         m.Picture4->show();
         m.Picture4->raise();
         m.Picture4->setBorderSingle(true);
