@@ -327,4 +327,21 @@ TEST(OuvrirMachine, PlacesTheCalculatorOverTheMainWindowAndRunsItModally) {
     EXPECT_EQ(etat.memoire, 8); // the memory lives on between openings
 }
 
+TEST(OuvrirMachineDuTest, PlacesTheCalculatorFromTheMainWindowsWidth) {
+    FakePlatform fake;
+    const Platform platform = fake.platform();
+    EtatCalculatrice etat;
+    QWidget mainWindow;
+    mainWindow.setGeometry(100, 50, 800, 600);
+    QPoint placed;
+    int width = 0;
+    fake.modalWindows.scriptNext([&](QDialog& dialog) {
+        placed = dialog.pos();
+        width = dialog.width();
+        return int(QDialog::Rejected);
+    });
+    ouvrirMachineDuTest(mainWindow, platform, etat);
+    EXPECT_EQ(placed, QPoint(800 - width - 16, 50 + 120));
+}
+
 } // namespace

@@ -12,3 +12,11 @@ void ouvrirMachine(QWidget& mainWindow, const Platform& platform, EtatCalculatri
                                            twips.toPixelsY(machinedesign::offsetTop)));
     platform.modalWindows.run(machine);
 }
+
+void ouvrirMachineDuTest(QWidget& mainWindow, const Platform& platform, EtatCalculatrice& etat) {
+    Machine machine(platform, etat, &mainWindow);
+    const TwipsScale twips(platform.screen.twipsPerPixelX(), platform.screen.twipsPerPixelY());
+    machine.move(mainWindow.width() - machine.width() - twips.toPixelsX(machinedesign::offsetLeft),
+                 mainWindow.y() + twips.toPixelsY(machinedesign::offsetTop));
+    platform.modalWindows.run(machine);
+}

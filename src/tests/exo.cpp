@@ -127,8 +127,9 @@ void Exo::connectHandlers() {
     connect(Label3, &FormLabel::clicked, this, &Exo::valider);
     connect(command6, &FormLabel::clicked, this, &Exo::afficherScore);
     connect(Image2, &FormLabel::clicked, this, &Exo::fermerTest);
-    connect(Command7, &FormLabel::clicked, this,
-            [this] { ouvrirMachine(context_.multim, context_.platform, context_.calculatrice); });
+    connect(Command7, &FormLabel::clicked, this, [this] {
+        ouvrirMachineDuTest(context_.multim, context_.platform, context_.calculatrice);
+    });
     Text1->installEventFilter(this);
 }
 
