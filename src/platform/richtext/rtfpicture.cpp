@@ -1,5 +1,7 @@
 #include "platform/richtext/rtfpicture.h"
 
+#include "platform/richtext/rtftokenizer.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <algorithm>
@@ -11,16 +13,6 @@ constexpr double twipsPerPixel = 15.0;
 constexpr double himetricPerPixel = 2540.0 / 96.0;
 constexpr int largestSide = 8000;
 constexpr qint64 largestArea = 4096LL * 4096LL;
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 QImage decode(const RtfPicture& picture) {
     if (picture.format == RtfPicture::Other || picture.data.isEmpty())
@@ -45,7 +37,7 @@ int side(int goal, int scale, double natural) {
 
 void RtfPicture::appendHex(QByteArrayView text) {
     for (char c : text) {
-        const int value = hexValue(c);
+        const int value = rtfHexValue(c);
         if (value < 0)
             continue;
         if (pendingNibble < 0) {

@@ -19,7 +19,9 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-int hexValue(char c) {
+} // namespace
+
+int rtfHexValue(char c) {
     if (isDigit(c))
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -28,8 +30,6 @@ int hexValue(char c) {
         return c - 'A' + 10;
     return -1;
 }
-
-} // namespace
 
 RtfToken RtfTokenizer::next() {
     while (at < input.size()) {
@@ -103,8 +103,8 @@ RtfToken RtfTokenizer::controlSymbol() {
     const char c = input[at++];
     if (c == '\'') {
         if (at + 1 < input.size()) {
-            const int high = hexValue(input[at]);
-            const int low = hexValue(input[at + 1]);
+            const int high = rtfHexValue(input[at]);
+            const int low = rtfHexValue(input[at + 1]);
             if (high >= 0 && low >= 0) {
                 at += 2;
                 RtfToken token = tokenOf(RtfToken::HexByte);

@@ -16,6 +16,9 @@ struct RtfToken {
 
 // Splits RTF into tokens without copying. Line ends in the text are dropped, as the
 // format says; \binN takes at most what is left of the input.
+// The value of a hexadecimal digit, or −1 for any other character.
+int rtfHexValue(char c);
+
 class RtfTokenizer {
 public:
     explicit RtfTokenizer(QByteArrayView input) : input(input) {}
