@@ -260,14 +260,7 @@ void prismBeam(QPainter& p, QSize s, double t) {
             p.drawLine(out, out + (QPointF(w, h * (0.45 + 0.03 * k * open)) - out) * open);
         }
     }
-    QPainterPath glass;
-    glass.moveTo(a);
-    glass.lineTo(b);
-    glass.lineTo(c);
-    glass.closeSubpath();
-    p.setBrush(QColor(180, 210, 255, 70));
-    p.setPen(QPen(QColor(200, 220, 255), 2));
-    p.drawPath(glass);
+    drawPrismGlass(p, a, b, c);
 }
 
 } // namespace

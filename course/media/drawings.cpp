@@ -274,14 +274,7 @@ void prism(QPainter& p, double w, double h) {
         p.drawLine(in, out);
         p.drawLine(out, QPointF(w, h * (0.42 + 0.05 * k)));
     }
-    QPainterPath glass;
-    glass.moveTo(a);
-    glass.lineTo(b);
-    glass.lineTo(c);
-    glass.closeSubpath();
-    p.setBrush(QColor(180, 210, 255, 70));
-    p.setPen(QPen(QColor(200, 220, 255), 2));
-    p.drawPath(glass);
+    drawPrismGlass(p, a, b, c);
 }
 
 void falling(QPainter& p, double w, double h) {
@@ -397,6 +390,17 @@ void thermometer(QPainter& p, double w, double h) {
 }
 
 } // namespace
+
+void drawPrismGlass(QPainter& p, QPointF a, QPointF b, QPointF c) {
+    QPainterPath glass;
+    glass.moveTo(a);
+    glass.lineTo(b);
+    glass.lineTo(c);
+    glass.closeSubpath();
+    p.setBrush(QColor(180, 210, 255, 70));
+    p.setPen(QPen(QColor(200, 220, 255), 2));
+    p.drawPath(glass);
+}
 
 void drawPicture(QPainter& p, QSize size, const QString& drawing, const QString& caption) {
     static const std::map<QString, Drawing> drawings = {
