@@ -4,6 +4,7 @@
 #include "navigator/multimparts.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
+#include "platform/forms/pointers.h"
 #include "platform/richtext/richtextbox.h"
 
 #include <QAction>
@@ -155,6 +156,7 @@ void Multim::buildMedia() {
         FormLabel* button = image(label15, u"Image4", i, picture(d::playbackPictures[i]),
                                   d::playbackTooltips[i].toString());
         button->move(4 + i * d::Image4Pitch, 4);
+        button->setCursor(handCursor(picture(u"hand")));
         Image4.add(i, button);
     }
     label15->hide();

@@ -40,7 +40,7 @@ TEST(GeneralSummary, ShowsTheCoverAndTheChoicesAndRecordsSoma0) {
     EXPECT_TRUE(multim.Picture4->borderSingle());
     EXPECT_EQ(multim.Picture4->geometry(), QRect(60, 145, 202, 302));
     EXPECT_EQ(videoEnCours, 0);
-    EXPECT_EQ(media.commands, QList{MediaControl::Command::Close});
+    EXPECT_EQ(media.log, QStringList{"Close"});
     EXPECT_EQ(navigation.positionHistorique, 2);
     EXPECT_EQ(navigation.historique[2], u"soma0");
     EXPECT_TRUE(multim.avant->isEnabled());

@@ -2,7 +2,10 @@
 
 #include <QMediaPlayer>
 #include <QUrl>
+#include <QVideoFrame>
+#include <QVideoSink>
 #include <QVideoWidget>
+#include <algorithm>
 
 QtMediaControl::QtMediaControl() = default;
 
@@ -23,15 +26,50 @@ void QtMediaControl::setDisplayWindow(QWidget* window) {
     }
 }
 
+void QtMediaControl::setFrom(qint64 position) {
+    from_ = position;
+}
+
+qint64 QtMediaControl::position() const {
+    if (!player_)
+        return 0;
+    // At the end Qt may report the last picture's time; the device reports its length.
+    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia)
+        return length();
+    return player_->position();
+}
+
+qint64 QtMediaControl::length() const {
+    return player_ ? player_->duration() : 0;
+}
+
+void QtMediaControl::setStatusUpdate(std::function<void()> notification) {
+    statusUpdate_ = std::move(notification);
+}
+
 bool QtMediaControl::open() {
     if (fileName_.isEmpty())
         return false;
-    if (!player_)
+    if (!player_) {
         player_ = std::make_unique<QMediaPlayer>();
+        QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, player_.get(),
+                         [this](QMediaPlayer::MediaStatus status) {
+                             if (status == QMediaPlayer::EndOfMedia && statusUpdate_)
+                                 statusUpdate_();
+                         });
+    }
     if (!video_) {
         video_ = new QVideoWidget(window_);
+        QObject::connect(video_->videoSink(), &QVideoSink::videoFrameChanged, video_,
+                         [this](const QVideoFrame& frame) {
+                             const qint64 micros = frame.endTime() - frame.startTime();
+                             if (frame.startTime() >= 0 && micros > 0)
+                                 picture_ = std::max<qint64>(micros / 1000, 1);
+                         });
         player_->setVideoOutput(video_);
     }
+    from_.reset();
+    paused_ = false;
     player_->setSource(QUrl::fromLocalFile(fileName_));
     setDisplayWindow(window_);
     return player_->error() == QMediaPlayer::NoError;
@@ -43,6 +81,21 @@ void QtMediaControl::close() {
         player_->setSource(QUrl());
     }
     delete video_;
+    from_.reset();
+}
+
+void QtMediaControl::play() {
+    if (from_) {
+        player_->setPosition(*from_);
+        from_.reset();
+    }
+    player_->play();
+}
+
+void QtMediaControl::moveBy(qint64 milliseconds) {
+    paused_ = false;
+    player_->pause();
+    player_->setPosition(std::clamp<qint64>(position() + milliseconds, 0, length()));
 }
 
 bool QtMediaControl::send(Command command) {
@@ -59,15 +112,33 @@ bool QtMediaControl::send(Command command) {
         return false;
     switch (command) {
     case Command::Play:
-        player_->play();
-        return true;
+        paused_ = false;
+        play();
+        break;
     case Command::Stop:
-        player_->stop();
-        return true;
-    case Command::Pause:
+        paused_ = false;
         player_->pause();
-        return true;
+        break;
+    case Command::Pause:
+        if (paused_) {
+            paused_ = false;
+            player_->play();
+        } else if (player_->playbackState() == QMediaPlayer::PlayingState) {
+            paused_ = true;
+            player_->pause();
+        }
+        break;
+    case Command::Step:
+        moveBy(picture_);
+        break;
+    case Command::Back:
+        moveBy(-picture_);
+        break;
+    case Command::Prev:
+        moveBy(-position());
+        break;
     default:
-        return false; // the stepping commands come with the video player
+        break;
     }
+    return true;
 }

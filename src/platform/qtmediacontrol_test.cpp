@@ -9,3 +9,13 @@ TEST(QtMediaControl, CloseWorksBeforeAnythingWasOpenedAndPlayNeedsAFile) {
     EXPECT_FALSE(control.send(MediaControl::Command::Open)); // no file name yet
     EXPECT_TRUE(control.send(MediaControl::Command::Close));
 }
+
+TEST(QtMediaControl, NothingOpenHasNoLengthAndRefusesTheMovingCommands) {
+    QtMediaControl control;
+    control.setFrom(1000);
+    EXPECT_EQ(control.position(), 0);
+    EXPECT_EQ(control.length(), 0);
+    for (auto command : {MediaControl::Command::Step, MediaControl::Command::Back,
+                         MediaControl::Command::Prev, MediaControl::Command::Pause})
+        EXPECT_FALSE(control.send(command));
+}
