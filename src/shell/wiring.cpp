@@ -2,15 +2,21 @@
 
 #include "calculator/ouvrirmachine.h"
 #include "common/appdirectory.h"
+#include "media/videocontext.h"
+#include "media/videomenus.h"
+#include "media/videoplayer.h"
 #include "navigator/multim.h"
 #include "navigator/navigation.h"
 #include "platform/files.h"
 #include "platform/forms/formlabel.h"
+#include "platform/mediacontrol.h"
 #include "shell/applicationstate.h"
 #include "shell/locations.h"
 #include "tests/testcommands.h"
 #include "tests/testwindowcontext.h"
 
+#include <QAction>
+#include <QCursor>
 #include <QPushButton>
 
 namespace {
@@ -54,11 +60,46 @@ void connecterTests(Multim& multim, Platform& platform, ApplicationState& state)
         });
 }
 
+void connecterVideo(Multim& multim, Platform& platform, ApplicationState& state) {
+    const auto contexte = [&] {
+        return VideoContexte{*state.navigateur, state.repertoireVideo,
+                             [&platform, &state](const QString& chemin) {
+                                 QString nom = chemin;
+                                 localiserVideo(platform, nom, state.repertoireVideo);
+                                 return nom;
+                             }};
+    };
+    for (const auto& [i, bouton] : multim.Image4)
+        QObject::connect(bouton, &FormLabel::clicked, &multim, [contexte, i] {
+            VideoContexte c = contexte();
+            Image4_Click(c, i);
+        });
+    platform.mediaControl.setStatusUpdate([contexte] {
+        VideoContexte c = contexte();
+        MMControl1_StatusUpdate(c);
+    });
+    QObject::connect(multim.projo, &FormLabel::clicked, &multim, [contexte] {
+        VideoContexte c = contexte();
+        projo_Click(c, QCursor::pos());
+    });
+    for (const auto& [n, icone] : multim.Image9)
+        QObject::connect(icone, &FormLabel::clicked, &multim, [contexte, n] {
+            VideoContexte c = contexte();
+            Image9_Click(c, n, QCursor::pos());
+        });
+    for (const auto& [i, item] : multim.MVideo)
+        QObject::connect(item, &QAction::triggered, &multim, [contexte, i] {
+            VideoContexte c = contexte();
+            MVideo_Click(c, i);
+        });
+}
+
 } // namespace
 
 void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& state) {
     connecterNavigateur(multim, platform, state);
     connecterTests(multim, platform, state);
+    connecterVideo(multim, platform, state);
     QObject::connect(multim.Command3, &QPushButton::clicked, &multim,
                      [&] { ouvrirMachine(multim, platform, state.calculatrice); });
 }

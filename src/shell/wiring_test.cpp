@@ -1,4 +1,5 @@
 #include "navigator/multim.h"
+#include "navigator/navigation.h"
 #include "platform/forms/formlabel.h"
 #include "platform/richtext/richtextbox.h"
 #include "platform/testing/fakeplatform.h"
@@ -7,9 +8,11 @@
 #include "tests/exo.h"
 #include "tests/feedbackwindows.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -97,6 +100,36 @@ TEST(Wiring, AWrongAnswerLeadsToTheCoursePageAndBackToTheTest) {
     EXPECT_EQ(question, QStringLiteral("Question 2 / 3 :"));
     EXPECT_TRUE(multim.btexo->isHidden());
     EXPECT_EQ(fake.modalWindows.shown, (QList<QString>{u"exo"_qs, u"Cfaux"_qs, u"exo"_qs}));
+}
+
+TEST(Wiring, TheProjectorLeadsToTheVideoWhoseButtonsDriveTheMediaControl) {
+    FakePlatform fake;
+    const QDir fixture(QStringLiteral(FIXTURE_APP));
+    for (const QString& name : fixture.entryList(QDir::Files))
+        QFile::copy(fixture.filePath(name), fake.appPath(name));
+    QFile video(fake.appPath(QStringLiteral("chute.avi")));
+    ASSERT_TRUE(video.open(QIODevice::WriteOnly));
+    Platform platform = fake.platform();
+    ApplicationState state;
+    state.cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
+    Multim multim(15, 15);
+    connecterCommandes(multim, platform, state);
+
+    demanderPage(*state.navigateur, QStringLiteral("1.1. Les atomes"));
+    Q_EMIT multim.projo->clicked();
+    EXPECT_EQ(state.navigation.cleCourante, QStringLiteral("Vidéo : la chute"));
+
+    Q_EMIT multim.Image4(0)->clicked();
+    EXPECT_EQ(state.videoEnCours, -1);
+    fake.mediaControl.log.clear();
+    fake.mediaControl.at = fake.mediaControl.duration;
+    ASSERT_TRUE(fake.mediaControl.statusUpdate);
+    fake.mediaControl.statusUpdate();
+    EXPECT_EQ(fake.mediaControl.log, (QStringList{"From 0", "Play", "Stop"}));
+
+    Q_EMIT multim.Image9(13)->clicked();
+    EXPECT_EQ(multim.MVideo(1)->text(), QStringLiteral("Réfraction d'un faisceau laser"));
+    multim.MENUVIDEO->hide();
 }
 
 } // namespace
