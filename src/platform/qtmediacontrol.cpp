@@ -1,5 +1,6 @@
 #include "platform/qtmediacontrol.h"
 
+#include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QUrl>
 #include <QVideoFrame>
@@ -52,6 +53,7 @@ bool QtMediaControl::open() {
         return false;
     if (!player_) {
         player_ = std::make_unique<QMediaPlayer>();
+        player_->setAudioOutput(new QAudioOutput(player_.get()));
         QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, player_.get(),
                          [this](QMediaPlayer::MediaStatus status) {
                              if (status == QMediaPlayer::EndOfMedia && statusUpdate_)
