@@ -83,6 +83,17 @@ start_navigator() {
     started+=("$navigator")
 }
 
+# start_on_summary: the navigator on an 800 × 600 screen, as a user finds it: the
+# main window on the general summary, its id in `window`.
+start_on_summary() {
+    start_screen 800 600
+    layout_app
+    write_record "$app/TEMPO.GXS" 23 "ECRANAVOIR"
+    start_navigator
+    window=$(wait_window "Solstice - LUMEN" 20) || fail "no main window"
+    sleep 0.5
+}
+
 # navigator_ended SECONDS: true once the navigator has ended within the delay.
 navigator_ended() {
     local tries=$(($1 * 10))

@@ -13,12 +13,7 @@ window_of_width() {
     [ -n "$found" ] && echo "$found"
 }
 
-start_screen 800 600
-layout_app
-write_record "$app/TEMPO.GXS" 23 "ECRANAVOIR"
-start_navigator
-window=$(wait_window "Solstice - LUMEN" 20) || fail "no main window"
-sleep 0.5
+start_on_summary
 click "$window" 141 76 # C&himie
 sleep 0.5
 click "$window" 352 212 # the fold button of chapter 1

@@ -2,12 +2,7 @@
 # An 800 × 600 screen shows the main window on the general summary.
 source "$(dirname "$0")/../runner.sh"
 
-start_screen 800 600
-layout_app
-write_record "$app/TEMPO.GXS" 23 "ECRANAVOIR"
-start_navigator
-window=$(wait_window "Solstice - LUMEN" 20) || fail "no main window"
-sleep 0.5
+start_on_summary
 shot "summary"
 read -r x y width height < <(window_geometry "$window")
 [ "$width" -le 800 ] && [ "$height" -le 600 ] || fail "window ${width}x${height}"

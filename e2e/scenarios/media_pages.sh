@@ -3,12 +3,7 @@
 # the table opened, the chapter unfolded, the entry clicked, the chapter folded again.
 source "$(dirname "$0")/../runner.sh"
 
-start_screen 800 600
-layout_app
-write_record "$app/TEMPO.GXS" 23 "ECRANAVOIR"
-start_navigator
-window=$(wait_window "Solstice - LUMEN" 20) || fail "no main window"
-sleep 0.5
+start_on_summary
 
 chimie=(141 76)
 physique=(211 76)

@@ -3,12 +3,7 @@
 # unfolded, its first entry, the next page, then back twice onto the table.
 source "$(dirname "$0")/../runner.sh"
 
-start_screen 800 600
-layout_app
-write_record "$app/TEMPO.GXS" 23 "ECRANAVOIR"
-start_navigator
-window=$(wait_window "Solstice - LUMEN" 20) || fail "no main window"
-sleep 0.5
+start_on_summary
 shot "1-summary"
 
 click "$window" 141 76 # C&himie

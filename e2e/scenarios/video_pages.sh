@@ -32,12 +32,7 @@ becomes() {
     return 1
 }
 
-start_screen 800 600
-layout_app
-write_record "$app/TEMPO.GXS" 23 "ECRANAVOIR"
-start_navigator
-window=$(wait_window "Solstice - LUMEN" 20) || fail "no main window"
-sleep 0.5
+start_on_summary
 
 click "$window" 141 76  # C&himie
 sleep 0.4
