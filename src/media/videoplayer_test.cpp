@@ -38,7 +38,7 @@ TEST_F(VideoPlayer, TheFirstPressOpensTheVideoIntoThePictureAndShowsItsFirstPict
     EXPECT_TRUE(m.projo->isHidden());
     EXPECT_EQ(m.cursor().shape(), Qt::ArrowCursor) << "the hourglass is gone";
     EXPECT_EQ(m.Image4(0)->cursor().shape(), Qt::BitmapCursor);
-    EXPECT_TRUE(demandesDuDisque.isEmpty());
+    EXPECT_TRUE(videosDemandees.isEmpty());
 }
 
 TEST_F(VideoPlayer, EachButtonSendsItsCommands) {
@@ -100,14 +100,14 @@ TEST_F(VideoPlayer, TheCopyBesideTheProgramWinsOverTheDiscFolderAndTheDiscIsAske
     creer(fake.appPath(QStringLiteral("chute.avi")));
     ouvrirVideo(contexte);
     EXPECT_EQ(state.cheminMedia, fake.appPath(QStringLiteral("chute.avi")));
-    EXPECT_TRUE(demandesDuDisque.isEmpty());
+    EXPECT_TRUE(videosDemandees.isEmpty());
 
     repertoireVideo.clear();
     QFile::remove(fake.appPath(QStringLiteral("chute.avi")));
     surLeDisque = disque.filePath(QStringLiteral("chute.avi"));
     demanderPage(navigateur, chute);
     ouvrirVideo(contexte);
-    EXPECT_EQ(demandesDuDisque, QStringList{fake.appPath(QStringLiteral("chute.avi"))});
+    EXPECT_EQ(videosDemandees, QStringList{fake.appPath(QStringLiteral("chute.avi"))});
     EXPECT_EQ(state.cheminMedia, surLeDisque);
     EXPECT_EQ(videoEnCours, -1);
 }
@@ -125,7 +125,7 @@ TEST_F(VideoPlayer, AVideoNowhereLeavesTheStillAndIsLookedForAgainAtTheNextPress
     EXPECT_EQ(m.cursor().shape(), Qt::ArrowCursor);
 
     Image4_Click(contexte, 0);
-    EXPECT_EQ(demandesDuDisque.size(), 2);
+    EXPECT_EQ(videosDemandees.size(), 2);
 }
 
 } // namespace

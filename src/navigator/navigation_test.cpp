@@ -9,10 +9,10 @@
 #include "navigator/pictureplacement.h"
 #include "navigator/tablefolding.h"
 #include "navigator/tablelayout.h"
+#include "navigator/testing/navigationharness.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
 #include "platform/richtext/richtextbox.h"
-#include "platform/testing/fakeplatform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,22 +25,17 @@
 
 namespace {
 
-// The fixture course copied into a fresh application folder, the main window on the
-// general summary as start-up leaves it, the disc refused whenever it is asked for.
-class Navigation : public ::testing::Test {
+// The main window on the general summary as start-up leaves it.
+class Navigation : public NavigationHarness {
 protected:
     Navigation() {
-        const QDir fixture(QStringLiteral(FIXTURE_APP));
-        for (const QString& name : fixture.entryList(QDir::Files))
-            QFile::copy(fixture.filePath(name), fake.appPath(name));
-        reinitialiserHistorique(state);
         std::copy(chapterheights::unfolded.begin(), chapterheights::unfolded.end(),
                   hauteurs.begin());
         for (const auto& [i, chapitre] : m.chapi)
             m.twips().setHeight(*chapitre, hauteurChapitrePlie);
         tablelayout::empilerChapitres(m, true);
         tablelayout::empilerChapitres(m, false);
-        connecterNavigation(contexte);
+        connecterNavigation(navigateur);
     }
 
     int hauteur(int chapitre) const { return m.twips().rect(*m.chapi(chapitre)).height(); }
@@ -58,7 +53,7 @@ protected:
         return entries;
     }
 
-    void aller(const QString& cle) { demanderPage(contexte, cle); }
+    void aller(const QString& cle) { demanderPage(navigateur, cle); }
 
     static void relacher(QWidget& control, int y) {
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
@@ -68,30 +63,6 @@ protected:
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&control, &release);
     }
-
-    FakePlatform fake;
-    Multim m{15, 15};
-    NavigationState state;
-    qint16 videoEnCours = 0;
-    QString repertoireDonnees;
-    QString cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
-    QStringList demandesDuDisque;
-    std::array<qint16, 31> hauteurs{};
-    qint16 alerteEcran = 0;
-    NavigationContexte contexte{m,
-                                fake.platform(),
-                                state,
-                                videoEnCours,
-                                fake.appDir.path() + u'/',
-                                repertoireDonnees,
-                                cheminBase,
-                                hauteurs,
-                                [this](const QString& nom) {
-                                    demandesDuDisque.append(nom);
-                                    return QString();
-                                },
-                                {},
-                                alerteEcran};
 };
 
 const QString atomes = QStringLiteral("1.1. Les atomes");
@@ -210,7 +181,7 @@ TEST_F(Navigation, BackTwiceThenANewPageClearsTheForwardEntries) {
 TEST_F(Navigation, GoingForwardFromTheLastEntryDoesNothing) {
     aller(atomes);
     aller(noyau);
-    avancerHistorique(contexte);
+    avancerHistorique(navigateur);
     EXPECT_EQ(state.cleCourante, noyau);
     EXPECT_EQ(state.navigationHistorique, 0);
     m.avant->click();
@@ -317,7 +288,7 @@ TEST_F(Navigation, ChapterLinksFollowOnAReleaseOverThem) {
     relacher(*m.Labelavant, 3);
     EXPECT_EQ(state.cleCourante, atomes);
     state.cleSuivante = QStringLiteral("   ");
-    pageSuivanteChapitre(contexte);
+    pageSuivanteChapitre(navigateur);
     EXPECT_EQ(state.cleCourante, atomes);
 }
 
@@ -326,12 +297,13 @@ TEST_F(Navigation, ModuleIconsOfTheLauncherAndOfNumbersWithoutAPicture) {
     EXPECT_FALSE(m.Imagexe->isHidden());
     EXPECT_EQ(m.Imagexe->pixmap().cacheKey(), m.Image3->pixmap().cacheKey());
     EXPECT_EQ(m.Imagexe->toolTip(), QStringLiteral("Activité de recherche"));
-    EXPECT_EQ(readRecord(flagfile::path(contexte.repertoireProgramme), flagfile::activiteModule19),
-              QStringLiteral(" 22"));
+    EXPECT_EQ(
+        readRecord(flagfile::path(navigateur.repertoireProgramme), flagfile::activiteModule19),
+        QStringLiteral(" 22"));
 
-    afficherModule(m, contexte.repertoireProgramme, 5); // a picture, no name
+    afficherModule(m, navigateur.repertoireProgramme, 5); // a picture, no name
     EXPECT_EQ(m.Imagexe->toolTip(), QStringLiteral("Activité de recherche"));
-    afficherModule(m, contexte.repertoireProgramme, 7);
+    afficherModule(m, navigateur.repertoireProgramme, 7);
     EXPECT_TRUE(m.Imagexe->isHidden());
     EXPECT_TRUE(m.Labelexe->isHidden());
 }

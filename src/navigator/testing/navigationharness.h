@@ -1,0 +1,47 @@
+#pragma once
+
+#include "navigator/history.h"
+#include "navigator/multim.h"
+#include "navigator/navigation.h"
+#include "navigator/navigationstate.h"
+#include "platform/testing/fakeplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+// The fixture course (FIXTURE_APP) copied into a fresh application folder, the main
+// window with an empty history, and a disc that refuses every data file asked for.
+class NavigationHarness : public ::testing::Test {
+protected:
+    NavigationHarness() {
+        const QDir fixture(QStringLiteral(FIXTURE_APP));
+        for (const QString& name : fixture.entryList(QDir::Files))
+            QFile::copy(fixture.filePath(name), fake.appPath(name));
+        reinitialiserHistorique(state);
+    }
+
+    FakePlatform fake;
+    Multim m{15, 15};
+    NavigationState state;
+    qint16 videoEnCours = 0;
+    QString repertoireDonnees;
+    QString cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
+    QStringList demandesDuDisque;
+    std::array<qint16, 31> hauteurs{};
+    qint16 alerteEcran = 0;
+    NavigationContexte navigateur{m,
+                                  fake.platform(),
+                                  state,
+                                  videoEnCours,
+                                  fake.appDir.path() + u'/',
+                                  repertoireDonnees,
+                                  cheminBase,
+                                  hauteurs,
+                                  [this](const QString& nom) {
+                                      demandesDuDisque.append(nom);
+                                      return QString();
+                                  },
+                                  {},
+                                  alerteEcran};
+};
