@@ -5,7 +5,8 @@
 // The system's message boxes and the system beep.
 class Messages {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo, RetryCancel };
+    // YesNoDefaultNo: Yes and No, with No the button Enter presses.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo, RetryCancel };
     enum class Icon { None, Critical, Exclamation, Question, Information };
     enum class Answer { Ok, Cancel, Yes, No, Retry };
 

@@ -16,6 +16,10 @@ public:
     virtual qint64 start(const QString& program, const QStringList& arguments,
                          WindowStyle style) = 0;
 
+    // Brings the windows of a started task to the front; false when it has none (the
+    // task ended, or 0).
+    virtual bool activate(qint64 task) = 0;
+
     // Ends the program at once: no confirmation, no closing window.
     [[noreturn]] virtual void endProgram() = 0;
 };

@@ -13,6 +13,7 @@ QMessageBox::StandardButtons standardButtons(Messages::Buttons buttons) {
     case Messages::Buttons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case Messages::Buttons::YesNo:
+    case Messages::Buttons::YesNoDefaultNo:
         return QMessageBox::Yes | QMessageBox::No;
     case Messages::Buttons::RetryCancel:
         return QMessageBox::Retry | QMessageBox::Cancel;
@@ -54,6 +55,7 @@ Messages::Answer answerOf(int button, Messages::Buttons buttons) {
     case Messages::Buttons::Ok:
         return Messages::Answer::Ok;
     case Messages::Buttons::YesNo:
+    case Messages::Buttons::YesNoDefaultNo:
         return Messages::Answer::No;
     default:
         return Messages::Answer::Cancel;
@@ -75,6 +77,8 @@ Messages::Answer QtMessages::show(const QString& title, const QString& text, But
         b->setText(QStringLiteral("Non"));
     if (auto* b = box.button(QMessageBox::Retry))
         b->setText(QStringLiteral("Réessayer"));
+    if (buttons == Buttons::YesNoDefaultNo)
+        box.setDefaultButton(QMessageBox::No);
     return answerOf(box.exec(), buttons);
 }
 

@@ -3,10 +3,12 @@
 #include "platform/processes.h"
 
 // Window styles are the started program's own business on X11: they are accepted
-// and not enforced.
+// and not enforced. A task is its process id; its windows are the top-level windows
+// whose _NET_WM_PID names it.
 class QtProcesses : public Processes {
 public:
     qint64 start(const QString& program, const QStringList& arguments, WindowStyle style) override;
+    bool activate(qint64 task) override;
     [[noreturn]] void endProgram() override;
 };
 

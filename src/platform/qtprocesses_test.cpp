@@ -1,5 +1,6 @@
 #include "platform/qtprocesses.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -45,3 +46,9 @@ TEST(QtProcesses, StartingAMissingProgramFailsWithTaskZero) {
 }
 
 } // namespace
+
+TEST(QtProcesses, ATaskWithoutWindowsIsNotActivated) {
+    QtProcesses processes;
+    EXPECT_FALSE(processes.activate(0));
+    EXPECT_FALSE(processes.activate(QCoreApplication::applicationPid())); // offscreen: no window
+}

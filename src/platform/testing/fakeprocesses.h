@@ -20,9 +20,14 @@ public:
         started.append({program, arguments, style});
         return failing.contains(program) ? 0 : nextTask++;
     }
+    bool activate(qint64 task) override {
+        activated.append(task);
+        return task != 0;
+    }
     [[noreturn]] void endProgram() override { throw ProgramEnded{}; }
 
     QList<Start> started;
     QSet<QString> failing; // programs whose start fails
+    QList<qint64> activated;
     qint64 nextTask = 1001;
 };
