@@ -2,6 +2,7 @@
 
 #include "calculator/etatcalculatrice.h"
 #include "dictionary/dictionarystate.h"
+#include "modules/modulestate.h"
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
 #include "tests/testsession.h"
@@ -18,8 +19,7 @@ struct ApplicationState {
     EtatCalculatrice calculatrice;
     TestSession test;
 
-    std::array<QString, 21> tableModules; // index = module number, 1..19
-    std::array<qint64, 21> tachesModules{};
+    EtatModules modules;
 
     qint16 videoEnCours = 0;
     QString repertoireDonnees;

@@ -208,7 +208,7 @@ void demarrer(Platform& platform, Multim& m, ApplicationState& state) {
     m.Picture4->raise();
     m.Picture4->setBorderSingle(true);
     for (int n = 0; n < int(executablesModules.size()); ++n)
-        state.tableModules[n] = QString::fromLatin1(executablesModules[n]);
+        state.modules.tableModules[n] = QString::fromLatin1(executablesModules[n]);
 
     if (avertirEcranEtroit(platform, state) > 810)
         centrerFenetre(platform, m);
@@ -220,7 +220,7 @@ void demarrer(Platform& platform, Multim& m, ApplicationState& state) {
     preparerCurseurs(m, state);
     reinitialiserModules(ficheTempo);
     for (int n = 1; n <= 20; ++n)
-        state.tachesModules[n] = 0;
+        state.modules.tachesModules[n] = 0;
     platform.events.processPending();
 
     disposerTables(m);

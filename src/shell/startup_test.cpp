@@ -95,9 +95,9 @@ TEST_F(Startup, ANormalStartShowsTheGeneralSummaryWithTheHistorysFirstEntry) {
     EXPECT_EQ(multim.ettext(5)->font().family(), u"Arial");
     for (int r = 1; r <= 20; ++r)
         EXPECT_EQ(readRecord(tempo(), r), u"NON") << r;
-    EXPECT_EQ(state.tableModules[7], u"NAVIGA.EXE");
-    EXPECT_EQ(state.tableModules[19], u"ECOLOGIA.EXE");
-    EXPECT_TRUE(state.tableModules[20].isEmpty());
+    EXPECT_EQ(state.modules.tableModules[7], u"NAVIGA.EXE");
+    EXPECT_EQ(state.modules.tableModules[19], u"ECOLOGIA.EXE");
+    EXPECT_TRUE(state.modules.tableModules[20].isEmpty());
     EXPECT_EQ(state.hauteursChapitres[4], 6255);
     EXPECT_EQ(state.hauteursChapitres[19], 0);
     EXPECT_EQ(state.cheminBase, base());

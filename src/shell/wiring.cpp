@@ -12,6 +12,7 @@
 #include "platform/mediacontrol.h"
 #include "shell/applicationstate.h"
 #include "shell/locations.h"
+#include "shell/modulecommands.h"
 #include "tests/testcommands.h"
 #include "tests/testwindowcontext.h"
 
@@ -94,12 +95,33 @@ void connecterVideo(Multim& multim, Platform& platform, ApplicationState& state)
         });
 }
 
+void connecterModules(Multim& multim, Platform& platform, ApplicationState& state) {
+    const QString repertoire = repertoireProgramme(platform.files.executableDirectory());
+    const auto relier = [&](auto* control, auto signal, auto handler) {
+        QObject::connect(control, signal, &multim,
+                         [&multim, &platform, &state, repertoire, handler] {
+                             ModulesContexte c{multim, platform, state.modules, repertoire};
+                             handler(c);
+                         });
+    };
+    for (const auto& [module, icone] : multim.Image6)
+        relier(icone, &FormLabel::clicked,
+               [module](ModulesContexte& c) { Image6_Click(c, module); });
+    for (const auto& [chapitre, label] : multim.essentiel)
+        relier(label, &FormLabel::clicked,
+               [chapitre](ModulesContexte& c) { essentiel_Click(c, chapitre); });
+    relier(multim.Command12, &QPushButton::clicked, Command12_Click);
+    relier(multim.Image3, &FormLabel::clicked, Image3_Click);
+    relier(multim.Imagexe, &FormLabel::clicked, Imagexe_Click);
+}
+
 } // namespace
 
 void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& state) {
     connecterNavigateur(multim, platform, state);
     connecterTests(multim, platform, state);
     connecterVideo(multim, platform, state);
+    connecterModules(multim, platform, state);
     QObject::connect(multim.Command3, &QPushButton::clicked, &multim,
                      [&] { ouvrirMachine(multim, platform, state.calculatrice); });
 }
