@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A page of each picture kind of the demo course, each reached through its table:
-# the table opened, the chapter unfolded, the entry clicked, the chapter folded again.
+# the table opened, the chapter unfolded, the entry clicked, the chapter folded again;
+# then a documentary activity through its icon.
 source "$(dirname "$0")/../runner.sh"
 
 start_on_summary
@@ -34,5 +35,16 @@ visit imagehoriz1 "${chimie[@]}" 422 404 232
 visit imagehoriz4 "${chimie[@]}" 472 389 217
 visit imagehoriz5 "${chimie[@]}" 497 305 249
 visit imagehoriz3 "${physique[@]}" 367 249 209
+
+# The documentary activity of chapter 1, through its icon.
+click "$window" "${chimie[@]}"
+sleep 0.4
+click "$window" 352 212
+sleep 0.4
+click "$window" 400 476
+sleep 1
+no_window "ERREUR FATALE" || fail "documentary: the page is not in the database"
+no_window "Solstice - LUMEN" || fail "documentary: no page shown"
+shot documentary
 kill -0 "$navigator" 2>/dev/null || fail "the navigator ended"
 echo "PASS"

@@ -7,7 +7,6 @@
 #include "navigator/navigationstate.h"
 #include "platform/events.h"
 #include "platform/forms/formlabel.h"
-#include "platform/mediacontrol.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,21 +26,13 @@ void proposerVideos(Multim& m, std::span<const QStringView> videos) {
     }
 }
 
-void allerVideo(VideoContexte& contexte, const QString& cle) {
-    NavigationContexte& nav = contexte.navigateur;
-    nav.platform.mediaControl.send(MediaControl::Command::Close);
-    nav.multim.projo->hide();
-    nav.multim.Frame1->hide();
-    demanderPage(nav, cle);
-}
-
 } // namespace
 
 void projo_Click(VideoContexte& contexte, const QPoint& souris) {
     NavigationContexte& nav = contexte.navigateur;
-    const QString& cle = nav.navigation.cleVideoLiee;
+    const QString cle = nav.navigation.cleVideoLiee;
     if (cle != namedpages::menuVideos) {
-        allerVideo(contexte, cle);
+        quitterPourPage(nav, cle);
         return;
     }
     proposerVideos(nav.multim, namedpages::menu01Videos);
@@ -61,5 +52,5 @@ void Image9_Click(VideoContexte& contexte, int chapitre, const QPoint& souris) {
 }
 
 void MVideo_Click(VideoContexte& contexte, int item) {
-    allerVideo(contexte, contexte.navigateur.multim.MVideo(item)->text());
+    quitterPourPage(contexte.navigateur, contexte.navigateur.multim.MVideo(item)->text());
 }

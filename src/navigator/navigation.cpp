@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
+#include "platform/mediacontrol.h"
 #include "platform/messages.h"
 #include "platform/richtext/richtextbox.h"
 
@@ -138,6 +139,13 @@ bool allerPage(NavigationContexte& contexte) {
     }
     montrerPage(contexte, page);
     return true;
+}
+
+void quitterPourPage(NavigationContexte& contexte, const QString& cle) {
+    contexte.platform.mediaControl.send(MediaControl::Command::Close);
+    contexte.multim.projo->hide();
+    contexte.multim.Frame1->hide();
+    demanderPage(contexte, cle);
 }
 
 void demanderPage(NavigationContexte& contexte, const QString& cle) {

@@ -41,6 +41,10 @@ bool allerPage(NavigationContexte& contexte);
 // characters stands for the general summary.
 void demanderPage(NavigationContexte& contexte, const QString& cle);
 
+// A click on an entry or icon naming page `cle`: the video stops, the projector icon
+// and the powers-of-ten frame go, then the page is asked for.
+void quitterPourPage(NavigationContexte& contexte, const QString& cle);
+
 // The file rule: the application directory, then the data directory, then the disc.
 // "" when the user gave up.
 QString resoudreFichier(NavigationContexte& contexte, const QString& nom);

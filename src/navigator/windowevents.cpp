@@ -6,7 +6,6 @@
 #include "navigator/summaries.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
-#include "platform/mediacontrol.h"
 #include "platform/richtext/richtextbox.h"
 #include "platform/screen.h"
 
@@ -110,11 +109,7 @@ void surveillerSurvol(Multim& m) {
 void connecterEntrees(NavigationContexte& contexte) {
     Multim& m = contexte.multim;
     const auto demander = [&contexte](FormLabel* label) {
-        Multim& m = contexte.multim;
-        contexte.platform.mediaControl.send(MediaControl::Command::Close);
-        m.projo->hide();
-        m.Frame1->hide();
-        demanderPage(contexte, label->text());
+        quitterPourPage(contexte, label->text());
     };
     for (const auto* array : {&m.ettext, &m.Label20}) {
         for (const auto& [i, entree] : *array) {

@@ -2,6 +2,7 @@
 
 #include "calculator/ouvrirmachine.h"
 #include "common/appdirectory.h"
+#include "media/documentary.h"
 #include "media/videocontext.h"
 #include "media/videomenus.h"
 #include "media/videoplayer.h"
@@ -95,6 +96,12 @@ void connecterVideo(Multim& multim, Platform& platform, ApplicationState& state)
         });
 }
 
+void connecterActivites(Multim& multim, ApplicationState& state) {
+    for (const auto& [i, icone] : multim.DOCU)
+        QObject::connect(icone, &FormLabel::clicked, &multim,
+                         [&state, i] { DOCU_Click(*state.navigateur, i); });
+}
+
 void connecterModules(Multim& multim, Platform& platform, ApplicationState& state) {
     const QString repertoire = repertoireProgramme(platform.files.executableDirectory());
     const auto relier = [&](auto* control, auto signal, auto handler) {
@@ -122,6 +129,7 @@ void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& st
     connecterTests(multim, platform, state);
     connecterVideo(multim, platform, state);
     connecterModules(multim, platform, state);
+    connecterActivites(multim, state);
     QObject::connect(multim.Command3, &QPushButton::clicked, &multim,
                      [&] { ouvrirMachine(multim, platform, state.calculatrice); });
 }
