@@ -6,6 +6,8 @@
 #include "platform/forms/picturebox.h"
 #include "platform/richtext/richtextbox.h"
 
+#include <QTextCursor>
+
 namespace {
 
 const QString finDeLigne = QStringLiteral("\r\n");
@@ -49,6 +51,8 @@ void ecrireFiche(RichTextBox& texte, const QString& astre, const FicheAstre& fic
         if (ligne + 1 < fiche.size())
             texte.replaceSelection(finDeLigne);
     }
+    // The box is low on this page: the sheet shows from its name, not from its end.
+    texte.moveCursor(QTextCursor::Start);
 }
 
 } // namespace

@@ -42,6 +42,7 @@ TEST_F(SolarSystem, EnteringABodyWritesItsSheetInPlaceOfThePageText) {
     EXPECT_EQ(state.astreAffiche, u"Terre");
     RichTextBox& texte = *m.texteur;
     EXPECT_EQ(texte.plainText(), ficheTerre);
+    EXPECT_EQ(texte.textCursor().position(), 0) << "the sheet shows from its name";
 
     const QTextCharFormat nom = formatA(0);
     EXPECT_EQ(nom.fontFamilies().toStringList().value(0), u"Arial");
