@@ -184,8 +184,15 @@ void Multim::buildMedia() {
                     QStringLiteral("L'Univers et ses milliers d'amas de galaxies."));
     twips_.place(*Label25, d::Label25);
     Label25->setWordWrap(true);
+    Label25->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label8 = label(Frame1, u"Label8", -1, QStringLiteral("Streptococcus salivarius"));
     twips_.place(*Label8, d::Label8);
+    // Small enough for the species and "(bactérie)." to share one line.
+    QFont legende = Label25->font();
+    legende.setPointSize(8);
+    Label25->setFont(legende);
+    legende.setItalic(true);
+    Label8->setFont(legende);
     Label8->hide();
     command11 = image(Frame1, u"command11", -1, picture(u"up"), QStringLiteral("Plus grand"));
     twips_.setLeft(*command11, d::command11.x());

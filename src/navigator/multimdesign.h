@@ -147,10 +147,12 @@ inline constexpr std::array<QStringView, 18> moduleNames = {
 // The powers-of-ten viewer and the playback bar (pixels for the frames, twips inside).
 inline constexpr QRect Frame1{522, 384, 250, 130};
 inline constexpr QRect Label24{120, 120, 1800, 600};
-inline constexpr QRect Label25{120, 900, 2760, 600};
-inline constexpr QRect Label8{120, 900, 1800, 240};
-inline constexpr QPoint command11{3060, 120};
-inline constexpr QPoint Command9{3060, 1020};
+// The caption spans the frame, so that the species name fits in the bacterium's
+// caption before "(bactérie)."; the two buttons sit side by side above it.
+inline constexpr QRect Label25{120, 900, 3480, 900};
+inline constexpr QRect Label8{120, 900, 2340, 240};
+inline constexpr QPoint command11{2580, 120};
+inline constexpr QPoint Command9{3060, 120};
 inline constexpr QSize label15{204, 32};
 inline constexpr int Image4Pitch = 28;
 

@@ -3,6 +3,8 @@
 #include "calculator/ouvrirmachine.h"
 #include "common/appdirectory.h"
 #include "media/documentary.h"
+#include "media/powersoften.h"
+#include "media/solarsystem.h"
 #include "media/videocontext.h"
 #include "media/videomenus.h"
 #include "media/videoplayer.h"
@@ -10,6 +12,7 @@
 #include "navigator/navigation.h"
 #include "platform/files.h"
 #include "platform/forms/formlabel.h"
+#include "platform/forms/picturebox.h"
 #include "platform/mediacontrol.h"
 #include "shell/applicationstate.h"
 #include "shell/locations.h"
@@ -102,6 +105,19 @@ void connecterActivites(Multim& multim, ApplicationState& state) {
                          [&state, i] { DOCU_Click(*state.navigateur, i); });
 }
 
+void connecterVisionneuses(Multim& multim, ApplicationState& state) {
+    QObject::connect(multim.Picture4, &PictureBox::mouseMoved, &multim,
+                     [&multim, &state](QPoint position) {
+                         // The picture's own pixels begin inside the border.
+                         Picture4_MouseMove(multim, state.navigation,
+                                            position - multim.Picture4->contentsRect().topLeft());
+                     });
+    QObject::connect(multim.command11, &FormLabel::clicked, &multim,
+                     [&state] { command11_Click(*state.navigateur); });
+    QObject::connect(multim.Command9, &FormLabel::clicked, &multim,
+                     [&state] { Command9_Click(*state.navigateur); });
+}
+
 void connecterModules(Multim& multim, Platform& platform, ApplicationState& state) {
     const QString repertoire = repertoireProgramme(platform.files.executableDirectory());
     const auto relier = [&](auto* control, auto signal, auto handler) {
@@ -128,6 +144,7 @@ void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& st
     connecterNavigateur(multim, platform, state);
     connecterTests(multim, platform, state);
     connecterVideo(multim, platform, state);
+    connecterVisionneuses(multim, state);
     connecterModules(multim, platform, state);
     connecterActivites(multim, state);
     QObject::connect(multim.Command3, &QPushButton::clicked, &multim,

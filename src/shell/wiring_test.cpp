@@ -1,6 +1,7 @@
 #include "navigator/multim.h"
 #include "navigator/navigation.h"
 #include "platform/forms/formlabel.h"
+#include "platform/forms/picturebox.h"
 #include "platform/richtext/richtextbox.h"
 #include "platform/testing/fakeplatform.h"
 #include "shell/applicationstate.h"
@@ -12,6 +13,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -130,6 +132,40 @@ TEST(Wiring, TheProjectorLeadsToTheVideoWhoseButtonsDriveTheMediaControl) {
     Q_EMIT multim.Image9(13)->clicked();
     EXPECT_EQ(multim.MVideo(1)->text(), QStringLiteral("Réfraction d'un faisceau laser"));
     multim.MENUVIDEO->hide();
+}
+
+TEST(Wiring, ThePictureAndThePowersOfTenButtonsReachTheViewers) {
+    FakePlatform fake;
+    const QDir fixture(QStringLiteral(FIXTURE_APP));
+    for (const QString& name : fixture.entryList(QDir::Files))
+        QFile::copy(fixture.filePath(name), fake.appPath(name));
+    for (const char* nom : {"GLIL1109Bh.JPG", "GLIL1109Bg.JPG"}) {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        ASSERT_TRUE(image.save(fake.appPath(QString::fromLatin1(nom)), "JPG"));
+    }
+    Platform platform = fake.platform();
+    ApplicationState state;
+    state.cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
+    Multim multim(15, 15);
+    connecterCommandes(multim, platform, state);
+
+    demanderPage(*state.navigateur, QStringLiteral("Le système solaire"));
+    multim.Picture4->setBorderSingle(true);
+    // Inside the border, one pixel in: (180, 70) is on an edge, (530, 200) on the Earth.
+    Q_EMIT multim.Picture4->mouseMoved({181, 71});
+    EXPECT_TRUE(state.navigation.astreAffiche.isEmpty());
+    Q_EMIT multim.Picture4->mouseMoved({531, 201});
+    EXPECT_EQ(state.navigation.astreAffiche, QStringLiteral("Terre"));
+    EXPECT_TRUE(multim.texteur->plainText().startsWith(QStringLiteral("Terre\r\n")));
+
+    demanderPage(*state.navigateur, QStringLiteral("3.1. Vision d'ensemble de l'Univers"));
+    Q_EMIT multim.Command9->clicked();
+    EXPECT_EQ(multim.Label24->text(), QStringLiteral("21"));
+    Q_EMIT multim.command11->clicked();
+    EXPECT_EQ(multim.Label24->text(), QStringLiteral("24"));
+    EXPECT_TRUE(multim.command11->isHidden());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 } // namespace
