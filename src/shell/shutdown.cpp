@@ -70,7 +70,6 @@ void fermerModules(FermetureContexte& contexte, Fermeur& fermeur) {
                                            "Veuillez patienter quelques instants..."));
     fermeur.repaint();
     contexte.platform.events.processPending();
-    contexte.modules.numeroModuleDemande = flagfile::requeteNeutre;
     contexte.modules.numeroModuleDemande =
         etatModules(flagfile::path(contexte.repertoireProgramme), flagfile::requeteNeutre);
     if (contexte.modules.numeroModuleDemande > 0)
