@@ -4,8 +4,9 @@
 // notes its start in companions.log beside it, so a demonstration (or a scenario)
 // can see it ran.
 //   DEPLOY2.EXE: writes the installed version "2.01" into record 22 of TEMPO.GXS;
-//   a module:    a small window titled with its name, marked "OUI" in its record of
-//                TEMPO.GXS while it is open and "NON" once closed;
+//   a module:    a small window with its module's title, marked "OUI" in its record
+//                of TEMPO.GXS while it is open and "NON" once closed (closing it is
+//                how the navigator's shutdown ends it);
 //   the others:  end at once.
 
 #include "common/recordfile.h"
@@ -23,6 +24,13 @@ constexpr std::array<const char*, 19> modules = {
     "ORDALIS",  "VALENS",  "SPECTRA", "REFLEXA", "TUTORKIT", "ORBITA",  "NAVIGA",
     "STRATA",   "BILANZ",  "GRAVIS",  "MOLECA",  "ALAMBIX",  "SONORIA", "FICHEX",
     "MENTORIA", "OSCILLA", "PIPETTA", "RESUMIX", "ECOLOGIA"};
+
+// The modules' window titles, which the navigator's shutdown knows by a piece of each.
+constexpr std::array<const char*, 19> titles = {
+    "Ordalis", "Valens",  "Spectra", "Reflexa", "TUTORKIT",
+    "Orbita",  "Naviga",  "Strata",  "Bilanz",  "Gravis",
+    "Moleca",  "Alambix", "Sonoria", "Fichex",  "Mentoria, le tuteur",
+    "Oscilla", "Pipetta", "Resumix", "Ecologia"};
 
 QString beside(const QString& name) {
     return QDir(QCoreApplication::applicationDirPath()).filePath(name);
@@ -58,8 +66,9 @@ int main(int argc, char** argv) {
     if (module == 0)
         return 0;
     writeRecord(tempo, module, QStringLiteral("OUI"));
-    const QString title = QString::fromLatin1(modules[module - 1]);
-    QLabel window(QStringLiteral("Module de démonstration ") + title);
+    const QString title = QString::fromLatin1(titles[module - 1]);
+    QLabel window(QStringLiteral("Module de démonstration ") +
+                  QString::fromLatin1(modules[module - 1]));
     window.setWindowTitle(title);
     window.setMinimumSize(360, 120);
     window.setAlignment(Qt::AlignCenter);

@@ -18,7 +18,7 @@ start_on_summary
 click "$window" 141 76 # C&himie
 sleep 0.5
 click "$window" 61 135 # Ordalis
-ordalis=$(wait_window "ORDALIS" 10) || fail "the module did not start"
+ordalis=$(wait_window "Ordalis" 10) || fail "the module did not start"
 sleep 0.5
 shot "1-module-started"
 expect_record TEMPO.GXS 1 "OUI"
@@ -30,7 +30,7 @@ wait_window "Avertissement" 10 >/dev/null || fail "no warning for a second modul
 shot "2-warning"
 press "Avertissement" Return # No is the default
 sleep 0.5
-no_window "VALENS" || fail "the module started although the user said no"
+no_window "Valens" || fail "the module started although the user said no"
 
 xdotool windowraise "$window"
 sleep 0.3

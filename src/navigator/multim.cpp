@@ -8,6 +8,7 @@
 #include "platform/richtext/richtextbox.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -54,6 +55,13 @@ void Multim::showEvent(QShowEvent* event) {
     fitOuterSize();
     // A window manager frames the window a little after it is shown.
     QTimer::singleShot(200, this, &Multim::fitOuterSize);
+}
+
+void Multim::closeEvent(QCloseEvent* event) {
+    if (Form_QueryUnload && Form_QueryUnload())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
 }
 
 void Multim::buildPage() {

@@ -4,6 +4,7 @@
 #include "platform/forms/twips.h"
 
 #include <QWidget>
+#include <functional>
 
 class FormLabel;
 class PictureBox;
@@ -122,8 +123,13 @@ public:
     // The dictionary's keywords as loaded.
     QListWidget* List1;
 
+    // Asked whenever the window is to close (its "&Quitter" button, its frame); true
+    // keeps it open.
+    std::function<bool()> Form_QueryUnload;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void fitOuterSize();

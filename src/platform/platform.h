@@ -1,8 +1,10 @@
 #pragma once
 
+class DesktopWindows;
 class Drives;
 class Events;
 class Files;
+class HelpViewer;
 class MediaControl;
 class Messages;
 class ModalWindows;
@@ -20,4 +22,6 @@ struct Platform {
     Files& files;
     Drives& drives;
     MediaControl& mediaControl;
+    DesktopWindows& desktopWindows;
+    HelpViewer& helpViewer;
 };

@@ -8,6 +8,7 @@
 #include "media/videocontext.h"
 #include "media/videomenus.h"
 #include "media/videoplayer.h"
+#include "modules/updatehelp.h"
 #include "navigator/multim.h"
 #include "navigator/navigation.h"
 #include "platform/files.h"
@@ -17,6 +18,7 @@
 #include "shell/applicationstate.h"
 #include "shell/locations.h"
 #include "shell/modulecommands.h"
+#include "shell/shutdown.h"
 #include "tests/testcommands.h"
 #include "tests/testwindowcontext.h"
 
@@ -138,6 +140,20 @@ void connecterModules(Multim& multim, Platform& platform, ApplicationState& stat
     relier(multim.Imagexe, &FormLabel::clicked, Imagexe_Click);
 }
 
+void connecterFermeture(Multim& multim, Platform& platform, ApplicationState& state) {
+    const QString repertoire = repertoireProgramme(platform.files.executableDirectory());
+    multim.Form_QueryUnload = [&multim, &platform, &state, repertoire] {
+        FermetureContexte c{multim, platform, state.modules, repertoire};
+        return Form_QueryUnload(c);
+    };
+    QObject::connect(multim.Command14, &QPushButton::clicked, &multim,
+                     [&multim] { Command14_Click(multim); });
+    QObject::connect(multim.Command8, &QPushButton::clicked, &multim,
+                     [&platform, repertoire] { Command8_Click(platform, repertoire); });
+    QObject::connect(multim.Command10, &QPushButton::clicked, &multim,
+                     [&platform, repertoire] { Command10_Click(platform, repertoire); });
+}
+
 } // namespace
 
 void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& state) {
@@ -147,6 +163,7 @@ void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& st
     connecterVisionneuses(multim, state);
     connecterModules(multim, platform, state);
     connecterActivites(multim, state);
+    connecterFermeture(multim, platform, state);
     QObject::connect(multim.Command3, &QPushButton::clicked, &multim,
                      [&] { ouvrirMachine(multim, platform, state.calculatrice); });
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/testing/fakedesktopwindows.h"
 #include "platform/testing/fakedrives.h"
 #include "platform/testing/fakeevents.h"
 #include "platform/testing/fakefiles.h"
+#include "platform/testing/fakehelpviewer.h"
 #include "platform/testing/fakemediacontrol.h"
 #include "platform/testing/fakemessages.h"
 #include "platform/testing/fakemodalwindows.h"
@@ -18,7 +20,8 @@ public:
     FakePlatform() : files(appDir.path()) {}
 
     Platform platform() {
-        return {messages, modalWindows, events, screen, processes, files, drives, mediaControl};
+        return {messages, modalWindows, events, screen, processes, files, drives, mediaControl,
+                desktopWindows, helpViewer};
     }
     QString appPath(const QString& name) const { return appDir.filePath(name); }
 
@@ -31,4 +34,6 @@ public:
     FakeFiles files;
     FakeDrives drives;
     FakeMediaControl mediaControl;
+    FakeDesktopWindows desktopWindows;
+    FakeHelpViewer helpViewer;
 };

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The system's help viewer, as a program of its own that is never waited for.
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    // Opens the help file at its contents; false when the viewer could not start.
+    virtual bool showContents(const QString& helpFile) = 0;
+};

@@ -1,0 +1,81 @@
+#include "shell/shutdown.h"
+
+#include "modules/flagfile.h"
+#include "modules/modulestate.h"
+#include "modules/titlefragments.h"
+#include "navigator/multim.h"
+#include "platform/desktopwindows.h"
+#include "platform/events.h"
+#include "platform/forms/formlabel.h"
+#include "platform/mediacontrol.h"
+#include "platform/messages.h"
+#include "platform/modalwindows.h"
+#include "platform/platform.h"
+#include "platform/processes.h"
+#include "shell/fermeur.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+// Every pass walks the whole desktop again from its frontmost window: a window
+// asked to quit in one pass may already be gone in the next.
+void demanderFermetures(DesktopWindows& bureau) {
+    for (int passage = 0; passage < nombrePassages; ++passage) {
+        const QString fragment = fragmentDuPassage(passage);
+        for (const DesktopWindows::Window& fenetre : bureau.topLevelWindows()) {
+            if (fenetre.title.isEmpty() || fragment.isEmpty())
+                continue;
+            if (fenetre.title.contains(fragment, Qt::CaseSensitive))
+                bureau.postQuit(fenetre.id);
+        }
+    }
+}
+
+void arreterMedias(FermetureContexte& contexte) {
+    contexte.platform.mediaControl.send(MediaControl::Command::Close);
+    contexte.multim.projo->hide();
+    contexte.multim.Frame1->hide();
+}
+
+// Reached only when the closing window could not end the program itself.
+[[noreturn]] void Form_Unload(FermetureContexte& contexte) {
+    arreterMedias(contexte);
+    contexte.platform.processes.endProgram();
+}
+
+} // namespace
+
+void Command14_Click(Multim& multim) {
+    multim.close();
+}
+
+bool Form_QueryUnload(FermetureContexte& contexte) {
+    const Messages::Answer reponse = contexte.platform.messages.show(
+        QStringLiteral("Quitter"), QStringLiteral("Attention: sortie du logiciel."),
+        Messages::Buttons::OkCancel, Messages::Icon::Question);
+    if (reponse != Messages::Answer::Ok)
+        return true;
+    if (contexte.multim.isMinimized())
+        contexte.multim.showNormal();
+    arreterMedias(contexte);
+    Fermeur fermeur([&contexte](Fermeur& f) { fermerModules(contexte, f); }, &contexte.multim);
+    contexte.platform.modalWindows.run(fermeur);
+    Form_Unload(contexte);
+}
+
+void fermerModules(FermetureContexte& contexte, Fermeur& fermeur) {
+    fermeur.Label1->setText(QStringLiteral("Fermeture du logiciel\r\n\r\n\r\n"
+                                           "Veuillez patienter quelques instants..."));
+    fermeur.repaint();
+    contexte.platform.events.processPending();
+    contexte.modules.numeroModuleDemande =
+        etatModules(flagfile::path(contexte.repertoireProgramme), flagfile::requeteNeutre);
+    if (contexte.modules.numeroModuleDemande > 0)
+        demanderFermetures(contexte.platform.desktopWindows);
+    contexte.multim.setVisible(false);
+    contexte.platform.processes.start(contexte.repertoireProgramme + QStringLiteral("EPILOG.EXE"),
+                                      {}, Processes::WindowStyle::NormalFocus);
+    contexte.platform.processes.endProgram();
+}

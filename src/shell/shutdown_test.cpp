@@ -1,0 +1,138 @@
+#include "common/recordfile.h"
+#include "modules/flagfile.h"
+#include "navigator/multim.h"
+#include "platform/forms/formlabel.h"
+#include "platform/testing/fakeplatform.h"
+#include "shell/applicationstate.h"
+#include "shell/fermeur.h"
+#include "shell/shutdown.h"
+#include "shell/wiring.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Shutdown : public ::testing::Test {
+protected:
+    Shutdown() {
+        reinitialiserModules(tempo);
+        connecterCommandes(multim, platform, state);
+        multim.show();
+        multim.projo->show();
+    }
+
+    // "&Quitter" confirmed: the closing window runs and ends the navigator.
+    void quitConfirmed() {
+        fake.messages.answerNext(Messages::Answer::Ok);
+        fake.modalWindows.scriptNext([](QDialog&) { return 0; });
+        EXPECT_THROW(multim.Command14->click(), ProgramEnded);
+    }
+
+    void expectEpilogStarted() {
+        ASSERT_EQ(fake.processes.started.size(), 1);
+        EXPECT_EQ(fake.processes.started[0].program, fake.appPath(QStringLiteral("EPILOG.EXE")));
+        EXPECT_EQ(fake.processes.started[0].style, Processes::WindowStyle::NormalFocus);
+    }
+
+    FakePlatform fake;
+    Platform platform = fake.platform();
+    ApplicationState state;
+    Multim multim{15, 15};
+    QString tempo = fake.appPath(QStringLiteral("TEMPO.GXS"));
+};
+
+TEST_F(Shutdown, DecliningTheConfirmationLeavesEverythingAsItWas) {
+    fake.messages.answerNext(Messages::Answer::Cancel);
+    multim.Command14->click();
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    const FakeMessages::Box& box = fake.messages.shown[0];
+    EXPECT_EQ(box.title, QStringLiteral("Quitter"));
+    EXPECT_EQ(box.text, QStringLiteral("Attention: sortie du logiciel."));
+    EXPECT_EQ(box.buttons, Messages::Buttons::OkCancel);
+    EXPECT_EQ(box.icon, Messages::Icon::Question);
+    EXPECT_TRUE(multim.isVisible());
+    EXPECT_TRUE(multim.projo->isVisible());
+    EXPECT_TRUE(fake.mediaControl.log.isEmpty()) << "the video plays on";
+    EXPECT_TRUE(fake.modalWindows.shown.isEmpty());
+    EXPECT_TRUE(fake.processes.started.isEmpty());
+}
+
+TEST_F(Shutdown, ClosingTheWindowFromItsFrameAsksTheSameQuestion) {
+    fake.messages.answerNext(Messages::Answer::Cancel);
+    EXPECT_FALSE(multim.close());
+    EXPECT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(multim.isVisible());
+}
+
+TEST_F(Shutdown, WithNoModuleRunningNoWindowIsAskedToQuit) {
+    fake.desktopWindows.windows = {{7, QStringLiteral("Aide du logiciel Galvane")}};
+    multim.showMinimized();
+    quitConfirmed();
+    EXPECT_EQ(fake.modalWindows.shown, QList<QString>{QStringLiteral("Fermeur")});
+    EXPECT_EQ(fake.mediaControl.log, QStringList{QStringLiteral("Close")});
+    EXPECT_FALSE(multim.projo->isVisible());
+    EXPECT_FALSE(multim.Frame1->isVisible());
+    EXPECT_FALSE(multim.windowState() & Qt::WindowMinimized);
+    EXPECT_FALSE(multim.isVisible());
+    EXPECT_EQ(fake.desktopWindows.walks, 0) << "the help viewer stays open";
+    EXPECT_EQ(state.modules.numeroModuleDemande, 0);
+    expectEpilogStarted();
+}
+
+TEST_F(Shutdown, RunningModulesAndTheHelpViewerAreAskedToQuitByTheirTitles) {
+    writeRecord(tempo, 10, QStringLiteral("OUI"));
+    fake.desktopWindows.windows = {
+        {1, QStringLiteral("Solstice - LUMEN")},
+        {2, QStringLiteral("Simulation Gravis - chute libre")},
+        {3, QStringLiteral("GRAVIS")}, // another letter case than the fragment
+        {4, QStringLiteral("Strata")}, // module 8: in pass 17, never in pass 8
+        {5, QStringLiteral("Aide du logiciel Galvane")},
+        {6, QStringLiteral("Ecologia")}, // module 19 is never closed
+        {7, QString()},
+        {8, QStringLiteral("Resumix")},
+        {9, QStringLiteral("Gravis")},
+        {10, QStringLiteral("Pipetta")},
+        {11, QStringLiteral("TUTORKIT")},
+        {12, QStringLiteral("Tutorkit")},
+        {13, QStringLiteral("Mentoria, le tuteur")},
+        {14, QStringLiteral("Ordalis")},
+    };
+    quitConfirmed();
+    EXPECT_EQ(state.modules.numeroModuleDemande, 1);
+    EXPECT_EQ(fake.desktopWindows.walks, 20);
+    // Pass by pass (0, 1, 5, 10, 15, 17, 18, 19), in window order within a pass.
+    EXPECT_EQ(fake.desktopWindows.quitRequests, (QList<quint64>{5, 14, 11, 2, 9, 13, 4, 10, 8}));
+    EXPECT_FALSE(multim.isVisible());
+    expectEpilogStarted();
+}
+
+TEST_F(Shutdown, AMissingFlagFileOrExitProgramStillEndsTheNavigator) {
+    QFile::remove(tempo);
+    fake.desktopWindows.windows = {{1, QStringLiteral("Ordalis")}};
+    fake.processes.failing.insert(fake.appPath(QStringLiteral("EPILOG.EXE")));
+    quitConfirmed();
+    EXPECT_EQ(state.modules.numeroModuleDemande, -1);
+    EXPECT_EQ(fake.desktopWindows.walks, 0);
+    expectEpilogStarted();
+    EXPECT_FALSE(QFile::exists(tempo)) << "shutdown writes no flag file";
+}
+
+TEST(Fermeur, TellsTheUserToWaitWhileItCloses) {
+    FakePlatform fake;
+    Platform platform = fake.platform();
+    EtatModules modules;
+    Multim multim{15, 15};
+    FermetureContexte contexte{multim, platform, modules, fake.appDir.path() + u'/'};
+    Fermeur fermeur([](Fermeur&) {});
+    EXPECT_EQ(fermeur.Label1->text(), QStringLiteral("Patience: fermeture du logiciel"));
+    EXPECT_THROW(fermerModules(contexte, fermeur), ProgramEnded);
+    EXPECT_EQ(fermeur.Label1->text(), QStringLiteral("Fermeture du logiciel\r\n\r\n\r\n"
+                                                     "Veuillez patienter quelques instants..."));
+    EXPECT_EQ(fermeur.Label1->font().family(), QStringLiteral("MS Sans Serif"));
+}
+
+} // namespace
