@@ -2,6 +2,7 @@
 
 #include "calculator/ouvrirmachine.h"
 #include "common/appdirectory.h"
+#include "dictionary/dictionarycommands.h"
 #include "media/videocontext.h"
 #include "media/videomenus.h"
 #include "media/videoplayer.h"
@@ -37,7 +38,7 @@ void connecterNavigateur(Multim& multim, Platform& platform, ApplicationState& s
                                localiserDonnees(platform, chemin, state.repertoireDonnees);
                                return chemin;
                            },
-                           {},
+                           [&state] { state.fenetresDictionnaire.fermer(); },
                            state.alerteEcran});
     connecterNavigation(*state.navigateur);
 }
@@ -115,6 +116,18 @@ void connecterModules(Multim& multim, Platform& platform, ApplicationState& stat
     relier(multim.Imagexe, &FormLabel::clicked, Imagexe_Click);
 }
 
+void connecterDictionnaire(Multim& multim, ApplicationState& state) {
+    const auto relier = [&](QPushButton* bouton, void (*handler)(DictionnaireContexte&)) {
+        QObject::connect(bouton, &QPushButton::clicked, &multim, [&state, handler] {
+            DictionnaireContexte c{*state.navigateur, state.dictionnaire,
+                                   state.fenetresDictionnaire};
+            handler(c);
+        });
+    };
+    relier(multim.command4, command4_Click);
+    relier(multim.Command1, Command1_Click);
+}
+
 } // namespace
 
 void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& state) {
@@ -122,6 +135,7 @@ void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& st
     connecterTests(multim, platform, state);
     connecterVideo(multim, platform, state);
     connecterModules(multim, platform, state);
+    connecterDictionnaire(multim, state);
     QObject::connect(multim.Command3, &QPushButton::clicked, &multim,
                      [&] { ouvrirMachine(multim, platform, state.calculatrice); });
 }
