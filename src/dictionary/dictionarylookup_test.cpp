@@ -69,7 +69,7 @@ TEST_F(DictionaryLookup, RelatedPagesAreEachListedOnceAtTheirFirstEntry) {
 TEST(DisplayForm, DropsTheLeadingSectionNumber) {
     const std::pair<const char*, const char*> cases[] = {
         {"12.3 Les atomes", "Les atomes"},
-        {"1.1. Les atomes", "Les atomes"},
+        {"1.1. Les atomes", " Les atomes"},
         {"Les 3 lois", "lois"},
         {"Chapitre 3. Atomes", " Atomes"},
         {"Vidéo : la chute", "Vidéo : la chute"},
