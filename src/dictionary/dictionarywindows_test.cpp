@@ -184,7 +184,7 @@ TEST_F(DictionaryWindows, AnIndexOfOneKeywordShowsItAndAnEmptyOneStaysEmpty) {
     EXPECT_EQ(vide.result(), QDialog::Rejected);
 }
 
-TEST_F(DictionaryWindows, RelatedPagesListThosesSharingAKeywordAndOpenTheChosenOne) {
+TEST_F(DictionaryWindows, RelatedPagesListThoseSharingAKeywordAndOpenTheChosenOne) {
     state.cleCourante = "1.2. Le noyau";
     puis<Lier>([](Lier& liens) {
         EXPECT_EQ(liens.windowTitle(), "Des liens...");
