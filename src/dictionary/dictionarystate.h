@@ -13,6 +13,12 @@ struct DictionaryState {
     qint16 dernierMotCle = -1; // index of the last keyword, −1 when there is none
     qint16 finDico = 0;        // number of the last keyword record
 
+    // The index flow, kept for the whole run so that the index reopens at the keyword
+    // chosen last.
+    QString motChoisi;
+    qint16 positionIndex = 0;
+    qint16 etatIndex = 0; // −1 once a keyword is chosen, 0 otherwise or back to the index
+
     // Whether there is an index to show. `dernierMotCle` alone cannot tell: it is 0
     // for a dictionary of exactly one keyword as for an empty one in the original.
     bool aDesMotsCles() const { return !motsCles.isEmpty(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator/etatcalculatrice.h"
+#include "dictionary/dictionarycontext.h"
 #include "dictionary/dictionarystate.h"
 #include "modules/modulestate.h"
 #include "navigator/navigation.h"
@@ -16,6 +17,7 @@
 struct ApplicationState {
     NavigationState navigation;
     DictionaryState dictionnaire;
+    FenetresDictionnaire fenetresDictionnaire;
     EtatCalculatrice calculatrice;
     TestSession test;
 

@@ -2,6 +2,7 @@
 
 #include "calculator/ouvrirmachine.h"
 #include "common/appdirectory.h"
+#include "dictionary/dictionarycommands.h"
 #include "media/documentary.h"
 #include "media/powersoften.h"
 #include "media/solarsystem.h"
@@ -30,21 +31,15 @@ namespace {
 
 void connecterNavigateur(Multim& multim, Platform& platform, ApplicationState& state) {
     state.navigateur = std::make_unique<NavigationContexte>(
-        NavigationContexte{multim,
-                           platform,
-                           state.navigation,
-                           state.videoEnCours,
+        NavigationContexte{multim, platform, state.navigation, state.videoEnCours,
                            repertoireProgramme(platform.files.executableDirectory()),
-                           state.repertoireDonnees,
-                           state.cheminBase,
-                           state.hauteursChapitres,
+                           state.repertoireDonnees, state.cheminBase, state.hauteursChapitres,
                            [&platform, &state](const QString& nom) {
                                QString chemin = nom;
                                localiserDonnees(platform, chemin, state.repertoireDonnees);
                                return chemin;
                            },
-                           {},
-                           state.alerteEcran});
+                           [&state] { state.fenetresDictionnaire.fermer(); }, state.alerteEcran});
     connecterNavigation(*state.navigateur);
 }
 
@@ -154,6 +149,18 @@ void connecterFermeture(Multim& multim, Platform& platform, ApplicationState& st
                      [&platform, repertoire] { Command10_Click(platform, repertoire); });
 }
 
+void connecterDictionnaire(Multim& multim, ApplicationState& state) {
+    const auto relier = [&](QPushButton* bouton, void (*handler)(DictionnaireContexte&)) {
+        QObject::connect(bouton, &QPushButton::clicked, &multim, [&state, handler] {
+            DictionnaireContexte c{*state.navigateur, state.dictionnaire,
+                                   state.fenetresDictionnaire};
+            handler(c);
+        });
+    };
+    relier(multim.command4, command4_Click);
+    relier(multim.Command1, Command1_Click);
+}
+
 } // namespace
 
 void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& state) {
@@ -164,6 +171,7 @@ void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& st
     connecterModules(multim, platform, state);
     connecterActivites(multim, state);
     connecterFermeture(multim, platform, state);
+    connecterDictionnaire(multim, state);
     QObject::connect(multim.Command3, &QPushButton::clicked, &multim,
                      [&] { ouvrirMachine(multim, platform, state.calculatrice); });
 }

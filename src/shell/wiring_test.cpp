@@ -168,4 +168,37 @@ TEST(Wiring, ThePictureAndThePowersOfTenButtonsReachTheViewers) {
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
+TEST(Wiring, IndexAndLinksButtonsOpenTheDictionaryWindowsWhichAPageChangeCloses) {
+    FakePlatform fake;
+    Platform platform = fake.platform();
+    ApplicationState state;
+    state.dictionnaire.motsCles = QStringList{QStringLiteral("atome")};
+    Multim multim(15, 15);
+    multim.move(100, 50);
+    connecterCommandes(multim, platform, state);
+    fake.messages.acceptInformation(true); // the page change finds no database
+
+    QPoint opened;
+    QSize size;
+    fake.modalWindows.scriptNext([&](QDialog& index) {
+        opened = index.pos();
+        size = index.size();
+        return int(QDialog::Rejected);
+    });
+    multim.command4->click();
+    EXPECT_EQ(opened, multim.pos() + QPoint(240 / 15, 1800 / 15));
+    EXPECT_EQ(size, QSize(302, 431)) << "the calculator's size";
+
+    bool closed = false;
+    fake.modalWindows.scriptNext([&](QDialog& liens) {
+        allerPage(*state.navigateur);
+        closed = !liens.isVisible();
+        return liens.result();
+    });
+    multim.Command1->click();
+    EXPECT_EQ(fake.modalWindows.shown,
+              (QList<QString>{QStringLiteral("coordon"), QStringLiteral("lier")}));
+    EXPECT_TRUE(closed);
+}
+
 } // namespace

@@ -1,0 +1,111 @@
+#include "dictionary/coordon.h"
+
+#include "common/spaces.h"
+#include "dictionary/dictionarywidgets.h"
+#include "navigator/navigation.h"
+#include "platform/screen.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+Coordon::Coordon(DictionnaireContexte& contexte, QWidget* parent)
+    : QDialog(parent), contexte_(contexte),
+      twips_(contexte.navigateur.platform.screen.twipsPerPixelX(),
+             contexte.navigateur.platform.screen.twipsPerPixelY()) {
+    setObjectName(QStringLiteral("coordon"));
+    setWindowTitle(QStringLiteral("Index alphabétique"));
+    dictionarywidgets::peindreFond(*this);
+    construire();
+    contexte_.fenetres.coordon = this;
+    remplir();
+}
+
+void Coordon::construire() {
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/multim/essentiel.png")));
+    twips_.place(*Image1, {120, 120, 480, 480});
+
+    Label1 = new QLabel(
+        QStringLiteral("Saisir les premières lettres et sélectionner dans la liste."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    twips_.place(*Label1, {720, 120, 3690, 495});
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(QFont(QStringLiteral("Arial"), 10));
+    Text1->installEventFilter(this);
+    twips_.place(*Text1, {240, 720, 4050, 315});
+
+    List2 = new QListWidget(this);
+    List2->setObjectName(QStringLiteral("List2"));
+    List2->setFont(QFont(QStringLiteral("Verdana"), 8));
+    List2->installEventFilter(this);
+    twips_.place(*List2, {240, 1140, 4050, 4440});
+    connect(List2, &QListWidget::itemDoubleClicked, this, &Coordon::Command2_Click);
+
+    Command2 = dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command2"),
+                                         QStringLiteral("Afficher"), dictionarywidgets::afficher,
+                                         {360, 5820, 1695, 375});
+    connect(Command2, &QPushButton::clicked, this, &Coordon::Command2_Click);
+    Command1 = dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command1"),
+                                         QStringLiteral("Annuler"), dictionarywidgets::annuler,
+                                         {2475, 5820, 1695, 375});
+    connect(Command1, &QPushButton::clicked, this, &Coordon::Command1_Click);
+}
+
+void Coordon::remplir() {
+    const DictionaryState& dico = contexte_.dico;
+    if (!dico.aDesMotsCles())
+        return;
+    List2->addItems(dico.motsCles);
+    dictionarywidgets::selectionnerEnHaut(
+        *List2, std::clamp<int>(dico.positionIndex, 0, List2->count() - 1));
+    Text1->clear();
+}
+
+void Coordon::Text1_KeyUp() {
+    const QString debut = Text1->text();
+    if (trimSpaces(debut).isEmpty())
+        return;
+    for (int position = 0; position < List2->count(); ++position)
+        if (List2->item(position)->text().startsWith(debut, Qt::CaseInsensitive)) {
+            dictionarywidgets::selectionnerEnHaut(*List2, position);
+            return;
+        }
+}
+
+void Coordon::Command2_Click() {
+    QListWidgetItem* choisi = List2->currentItem();
+    if (!choisi || choisi->text().isEmpty())
+        return;
+    DictionaryState& dico = contexte_.dico;
+    dico.motChoisi = choisi->text();
+    dico.positionIndex = qint16(List2->currentRow());
+    List2->clear();
+    dico.etatIndex = -1;
+    accept();
+}
+
+void Coordon::Command1_Click() {
+    reject();
+}
+
+bool Coordon::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Text1 && watched != List2)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Command2_Click();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyRelease && watched == Text1) {
+        Text1_KeyUp();
+    }
+    return QDialog::eventFilter(watched, event);
+}
