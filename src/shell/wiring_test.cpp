@@ -21,6 +21,13 @@
 
 namespace {
 
+// The fixture course in the fake application directory.
+void copierFixture(FakePlatform& fake) {
+    const QDir fixture(QStringLiteral(FIXTURE_APP));
+    for (const QString& name : fixture.entryList(QDir::Files))
+        QFile::copy(fixture.filePath(name), fake.appPath(name));
+}
+
 TEST(Wiring, CalculatorCommandOpensTheCalculatorOverTheMainWindow) {
     FakePlatform fake;
     Platform platform = fake.platform();
@@ -66,9 +73,7 @@ TEST(Wiring, TestButtonsAndTheWayBackOpenTheTest) {
 
 TEST(Wiring, AWrongAnswerLeadsToTheCoursePageAndBackToTheTest) {
     FakePlatform fake;
-    const QDir fixture(QStringLiteral(FIXTURE_APP));
-    for (const QString& name : fixture.entryList(QDir::Files))
-        QFile::copy(fixture.filePath(name), fake.appPath(name));
+    copierFixture(fake);
     Platform platform = fake.platform();
     ApplicationState state;
     state.cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
@@ -106,9 +111,7 @@ TEST(Wiring, AWrongAnswerLeadsToTheCoursePageAndBackToTheTest) {
 
 TEST(Wiring, TheProjectorLeadsToTheVideoWhoseButtonsDriveTheMediaControl) {
     FakePlatform fake;
-    const QDir fixture(QStringLiteral(FIXTURE_APP));
-    for (const QString& name : fixture.entryList(QDir::Files))
-        QFile::copy(fixture.filePath(name), fake.appPath(name));
+    copierFixture(fake);
     QFile video(fake.appPath(QStringLiteral("chute.avi")));
     ASSERT_TRUE(video.open(QIODevice::WriteOnly));
     Platform platform = fake.platform();
@@ -136,9 +139,7 @@ TEST(Wiring, TheProjectorLeadsToTheVideoWhoseButtonsDriveTheMediaControl) {
 
 TEST(Wiring, ThePictureAndThePowersOfTenButtonsReachTheViewers) {
     FakePlatform fake;
-    const QDir fixture(QStringLiteral(FIXTURE_APP));
-    for (const QString& name : fixture.entryList(QDir::Files))
-        QFile::copy(fixture.filePath(name), fake.appPath(name));
+    copierFixture(fake);
     for (const char* nom : {"GLIL1109Bh.JPG", "GLIL1109Bg.JPG"}) {
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(Qt::black);
