@@ -16,9 +16,8 @@
 class DesktopPlatform {
 public:
     Platform platform() {
-        return {messages_,  modalWindows_, events_, screen_,
-                processes_, files_,        drives_, mediaControl_,
-                desktopWindows_, helpViewer_};
+        return {messages_, modalWindows_, events_,       screen_,         processes_,
+                files_,    drives_,       mediaControl_, desktopWindows_, helpViewer_};
     }
 
 private:

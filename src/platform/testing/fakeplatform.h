@@ -20,8 +20,8 @@ public:
     FakePlatform() : files(appDir.path()) {}
 
     Platform platform() {
-        return {messages, modalWindows, events, screen, processes, files, drives, mediaControl,
-                desktopWindows, helpViewer};
+        return {messages, modalWindows, events,       screen,         processes,
+                files,    drives,       mediaControl, desktopWindows, helpViewer};
     }
     QString appPath(const QString& name) const { return appDir.filePath(name); }
 
