@@ -4,6 +4,7 @@
 #include "navigator/multim.h"
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
+#include "navigator/pagedisplay.h"
 #include "platform/events.h"
 #include "platform/files.h"
 #include "platform/forms/formlabel.h"
@@ -42,9 +43,7 @@ void ouvrirVideo(VideoContexte& contexte) {
     Multim& m = nav.multim;
     MediaControl& video = nav.platform.mediaControl;
     setPointer(m, PointerKind::Hourglass, {});
-    video.send(Command::Close);
-    m.projo->hide();
-    m.Frame1->hide();
+    arreterMedias(m, video);
 
     const QString nom = nav.navigation.cheminMedia;
     const QString chemin = trouverVideo(contexte, nom);

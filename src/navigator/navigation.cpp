@@ -12,7 +12,6 @@
 #include "platform/files.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
-#include "platform/mediacontrol.h"
 #include "platform/messages.h"
 #include "platform/richtext/richtextbox.h"
 
@@ -142,9 +141,7 @@ bool allerPage(NavigationContexte& contexte) {
 }
 
 void quitterPourPage(NavigationContexte& contexte, const QString& cle) {
-    contexte.platform.mediaControl.send(MediaControl::Command::Close);
-    contexte.multim.projo->hide();
-    contexte.multim.Frame1->hide();
+    arreterMedias(contexte.multim, contexte.platform.mediaControl);
     demanderPage(contexte, cle);
 }
 

@@ -249,6 +249,12 @@ void afficherPage(NavigationContexte& contexte) {
     montrerHistorique(m, nav);
 }
 
+void arreterMedias(Multim& m, MediaControl& video) {
+    video.send(MediaControl::Command::Close);
+    m.projo->hide();
+    m.Frame1->hide();
+}
+
 void afficherModule(Multim& m, const QString& repertoireProgramme, int numero) {
     if (numero >= 20) {
         m.Imagexe->setPicture(m.Image3->pixmap());

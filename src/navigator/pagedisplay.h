@@ -3,12 +3,17 @@
 #include <QString>
 
 struct NavigationContexte;
+class MediaControl;
 class Multim;
 
 // `afficherPage`: builds the screen of the page `allerPage` has just read, up to its
 // text, and records it in the history. Leaves `donneesManquantes` at −1, the page
 // unrecorded, when its silent video is nowhere.
 void afficherPage(NavigationContexte& contexte);
+
+// What leaving a page or a video takes away: the video stops, the projector icon and
+// the powers-of-ten frame go.
+void arreterMedias(Multim& multim, MediaControl& video);
 
 // `afficherModule`: the launch icon `Imagexe` and its label for module `numero`. A
 // number without a module picture hides them, so that no click starts another module.

@@ -2,13 +2,13 @@
 
 #include "navigator/history.h"
 #include "navigator/multim.h"
+#include "navigator/pagedisplay.h"
 #include "navigator/pictureplacement.h"
 #include "navigator/tablefolding.h"
 #include "navigator/themecontents.h"
 #include "navigator/titlebands.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
-#include "platform/mediacontrol.h"
 #include "platform/richtext/richtextbox.h"
 
 #include <QPushButton>
@@ -48,9 +48,7 @@ void preparerSommaire(SommaireContexte& contexte, const Sommaire& sommaire, cons
     m.setWindowTitle(QStringLiteral("Solstice - LUMEN"));
     m.EXECHI->hide();
     m.EXEPHY->hide();
-    contexte.mediaControl.send(MediaControl::Command::Close);
-    m.projo->hide();
-    m.Frame1->hide();
+    arreterMedias(m, contexte.mediaControl);
     m.label15->hide();
     contexte.videoEnCours = 0;
 

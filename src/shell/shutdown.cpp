@@ -4,10 +4,10 @@
 #include "modules/modulestate.h"
 #include "modules/titlefragments.h"
 #include "navigator/multim.h"
+#include "navigator/pagedisplay.h"
 #include "platform/desktopwindows.h"
 #include "platform/events.h"
 #include "platform/forms/formlabel.h"
-#include "platform/mediacontrol.h"
 #include "platform/messages.h"
 #include "platform/modalwindows.h"
 #include "platform/platform.h"
@@ -33,15 +33,9 @@ void demanderFermetures(DesktopWindows& bureau) {
     }
 }
 
-void arreterMedias(FermetureContexte& contexte) {
-    contexte.platform.mediaControl.send(MediaControl::Command::Close);
-    contexte.multim.projo->hide();
-    contexte.multim.Frame1->hide();
-}
-
 // Reached only when the closing window could not end the program itself.
 [[noreturn]] void Form_Unload(FermetureContexte& contexte) {
-    arreterMedias(contexte);
+    arreterMedias(contexte.multim, contexte.platform.mediaControl);
     contexte.platform.processes.endProgram();
 }
 
@@ -59,7 +53,7 @@ bool Form_QueryUnload(FermetureContexte& contexte) {
         return true;
     if (contexte.multim.isMinimized())
         contexte.multim.showNormal();
-    arreterMedias(contexte);
+    arreterMedias(contexte.multim, contexte.platform.mediaControl);
     Fermeur fermeur([&contexte](Fermeur& f) { fermerModules(contexte, f); }, &contexte.multim);
     contexte.platform.modalWindows.run(fermeur);
     Form_Unload(contexte);
