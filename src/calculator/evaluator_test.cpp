@@ -78,6 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"2 * (3 + sin(30))", "7", 0, degres}, Case{"cos 0", "1", 0, radians},
                     Case{"invTAN 1", ".785398163397448", 0, radians},
                     Case{"invSIN -1", "-90", 0, degres}, Case{"invTAN 1", "45", 0, degres},
+                    Case{"invTAN 7.2", "82.0928372970416", 0, degres},
+                    Case{"invCOS -.2", "101.536959032816", 0, degres},
+                    Case{"invSIN .086", "4.93353123007111", 0, degres},
                     Case{"SIN 2 ^ 3", ".751826944668994", 0, radians}));
 
 INSTANTIATE_TEST_SUITE_P(

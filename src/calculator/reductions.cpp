@@ -50,7 +50,9 @@ double arcSine(double x) {
 double function(QStringView name, double x, qint16 modeAngle) {
     const bool radians = modeAngle == 1;
     const double angle = radians ? x : x * pi / 180;
-    const double fromRadians = radians ? 1 : 180 / pi;
+    // Multiplied by 180 first, then divided by pi: 180 / pi taken as one factor
+    // rounds some results differently in their fifteenth digit.
+    const auto inAngleUnit = [radians](double r) { return radians ? r : r * 180 / pi; };
     if (name == u"SQR") {
         if (x < 0)
             throw StepFault{};
@@ -70,10 +72,10 @@ double function(QStringView name, double x, qint16 modeAngle) {
     if (name == u"TAN")
         return std::tan(angle);
     if (name == u"ISI")
-        return arcSine(x) * fromRadians;
+        return inAngleUnit(arcSine(x));
     if (name == u"ICO")
-        return (2 * std::atan(1.0) - arcSine(x)) * fromRadians;
-    return std::atan(x) * fromRadians; // ITA
+        return inAngleUnit(2 * std::atan(1.0) - arcSine(x));
+    return inAngleUnit(std::atan(x)); // ITA
 }
 
 bool isFunctionName(QStringView name) {
