@@ -534,10 +534,13 @@ void Machine::paintEvent(QPaintEvent*) {
     paintMachineBackground(painter);
 }
 
-// Keys typed while another control has the focus get the same mapping.
+// Keys typed while another control has the focus get the same mapping. Escape is
+// unmapped like any other key: it must not close the window, which would lose the
+// entry and the last answer.
 void Machine::keyPressEvent(QKeyEvent* event) {
-    if (!z1_KeyPress(*event))
-        QDialog::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape || z1_KeyPress(*event))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 bool Machine::eventFilter(QObject* watched, QEvent* event) {

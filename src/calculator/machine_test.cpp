@@ -297,6 +297,20 @@ TEST_F(MachineTest, MapsTheKeyboard) {
     EXPECT_EQ(display(), " 7");
 }
 
+TEST_F(MachineTest, EscapeChangesNothing) {
+    machine.show();
+    press({"B5", "EXE", "Command1", "B2"});
+    type(Qt::Key_Escape);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&machine, &escape); // typed while another control has the focus
+    EXPECT_TRUE(machine.isVisible());
+    EXPECT_EQ(display(), "2");
+    press({"ANS"});
+    EXPECT_EQ(display(), "25");
+    EXPECT_EQ(etat.memoire, 5);
+    machine.hide();
+}
+
 TEST_F(MachineTest, GivesTheDisplayTheFocusWithTheCaretAtTheEnd) {
     machine.show();
     QApplication::setActiveWindow(&machine);
