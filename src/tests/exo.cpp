@@ -2,7 +2,6 @@
 
 #include "calculator/ouvrirmachine.h"
 #include "common/appdirectory.h"
-#include "common/numerictext.h"
 #include "common/spaces.h"
 #include "navigator/multim.h"
 #include "navigator/navigationstate.h"
@@ -13,6 +12,7 @@
 #include "platform/platform.h"
 #include "platform/richtext/richtextbox.h"
 #include "platform/screen.h"
+#include "tests/answerarea.h"
 #include "tests/answermatching.h"
 #include "tests/feedbackwindows.h"
 #include "tests/judgement.h"
@@ -31,25 +31,6 @@
 #include <QRadioButton>
 
 namespace {
-
-const QColor green(0, 128, 0);
-const QColor grey(128, 128, 128);
-
-constexpr std::array<int, 5> powersOfTen{1, 10, 100, 1000, 10000};
-
-void setForeground(QWidget& control, const QColor& colour, bool bold) {
-    QPalette palette = control.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    control.setPalette(palette);
-    QFont font = control.font();
-    font.setBold(bold);
-    control.setFont(font);
-}
-
-bool isGrey(const QWidget& control) {
-    return control.palette().color(QPalette::WindowText) == grey;
-}
 
 QString numberWithSpace(int value) {
     return u' ' + QString::number(value);
@@ -201,29 +182,8 @@ void Exo::tritexte() {
         return;
     Rtfexo->clear();
     Rtfexo->replaceSelection(*statement);
-    for (int i = 0; i < 5; ++i) {
-        setForeground(*Option1(i), Qt::black, false);
-        setForeground(*Check1(i), Qt::black, false);
-        faute(i)->hide();
-    }
     const QuestionRecord question = readQuestion(session.cheminTest, n);
-    if (question.nature == 1 || question.nature == 2) {
-        Frame1->setVisible(question.nature == 1);
-        Frame2->setVisible(question.nature == 2);
-        Frame3->hide();
-        for (int i = 0; i < 5; ++i) {
-            QAbstractButton* choice =
-                question.nature == 1 ? static_cast<QAbstractButton*>(Option1(i)) : Check1(i);
-            choice->setText(question.choix[size_t(i)]);
-            choice->setVisible(i < question.nbChoix);
-        }
-    } else if (question.nature == 3) {
-        Frame1->hide();
-        Frame2->hide();
-        Frame3->show();
-        Text1->setEnabled(true);
-        Text1->setFocus();
-    }
+    showAnswerArea(question);
     majec();
     Text3->hide();
     const bool answered = session.etats[n] != 0;
@@ -233,9 +193,7 @@ void Exo::tritexte() {
     if (answered)
         reponseur();
     if (!trimSpaces(question.image).isEmpty()) {
-        QPixmap picture;
-        if (picture.load(applicationDirectory() + question.image))
-            Image1->setPixmap(picture);
+        showQuestionPicture(applicationDirectory() + question.image);
         Image1->show();
         Image1->raise();
     } else {
@@ -243,74 +201,18 @@ void Exo::tritexte() {
     }
 }
 
-void Exo::setAnswerAreasEnabled(bool enabled) {
-    Frame1->setEnabled(enabled);
-    Frame2->setEnabled(enabled);
-    Frame3->setEnabled(enabled);
-}
-
-int Exo::selectedOption() const {
-    int selected = -1;
-    for (int i = 0; i < 5; ++i)
-        if (Option1(i)->isChecked())
-            selected = i;
-    return selected;
-}
-
-int Exo::tickedCode() const {
-    int code = 0;
-    for (int i = 0; i < 5; ++i)
-        if (!Check1(i)->isHidden() && Check1(i)->isChecked())
-            code += powersOfTen[size_t(i)];
-    return code;
-}
-
-void Exo::etatact() {
-    TestSession& session = context_.session;
-    const int n = session.questionCourante;
-    if (n < 1 || n > 100)
+// A picture that cannot be loaded shows nothing, never the previous question's.
+void Exo::showQuestionPicture(const QString& path) {
+    Image1->clear();
+    QPixmap picture;
+    if (!picture.load(path))
         return;
-    if (!Frame1->isHidden()) {
-        const int selected = selectedOption();
-        session.reponses[n] = selected < 0 ? QStringLiteral("-1") : numberWithSpace(selected);
-    } else if (!Frame2->isHidden()) {
-        session.reponses[n] = numberWithSpace(tickedCode());
-    } else if (!Frame3->isHidden()) {
-        session.reponses[n] = Text1->text();
-        if (Text1->isEnabled())
-            Text1->setFocus();
-    }
-}
-
-void Exo::majec() {
-    TestSession& session = context_.session;
-    const int n = session.questionCourante;
-    if (n < 1 || n > 100)
-        return;
-    if (!Frame1->isHidden()) {
-        // An unvalidated choice is not restored; neither is an index naming no option.
-        const int selected = session.etats[n] != 0 ? numericTextToInt16(session.reponses[n]) : -1;
-        for (int i = 0; i < 5; ++i)
-            Option1(i)->setAutoExclusive(false);
-        for (int i = 0; i < 5; ++i)
-            Option1(i)->setChecked(i == selected);
-        for (int i = 0; i < 5; ++i)
-            Option1(i)->setAutoExclusive(true);
-    } else if (!Frame2->isHidden()) {
-        int remaining = numericTextToInt16(session.reponses[n]);
-        for (int i = 4; i >= 0; --i) {
-            if (Check1(i)->isHidden())
-                continue;
-            const bool ticked = powersOfTen[size_t(i)] <= remaining;
-            Check1(i)->setChecked(ticked);
-            if (ticked)
-                remaining -= powersOfTen[size_t(i)];
-        }
-    } else if (!Frame3->isHidden()) {
-        Text1->setText(session.reponses[n]);
-        if (Text1->isEnabled())
-            Text1->setFocus();
-    }
+    // At its own size, scaled down (keeping its proportions) only where it would pass
+    // the window's right edge.
+    const int room = std::max(1, width() - Image1->x());
+    if (picture.width() > room)
+        picture = picture.scaledToWidth(room, Qt::SmoothTransformation);
+    Image1->setPicture(picture);
 }
 
 int Exo::castexte() {
@@ -335,7 +237,7 @@ int Exo::rightCount() const {
 
 void Exo::affsmile() {
     if (const std::optional<int> k = faceNumber(answeredCount(), rightCount()))
-        Image4->setPixmap(testpictures::face(*k));
+        Image4->setPicture(testpictures::face(*k));
 }
 
 void Exo::showScoreLabels() {
@@ -432,56 +334,6 @@ void Exo::repbad() {
     }
 }
 
-void Exo::reponseur() {
-    const QuestionRecord question =
-        readQuestion(context_.session.cheminTest, context_.session.questionCourante);
-    if (question.nature == 1) {
-        const int expected = question.attendu;
-        for (int i = 0; i < 5; ++i) {
-            QRadioButton& option = *Option1(i);
-            if (i == expected) {
-                setForeground(option, green, true);
-                continue;
-            }
-            if (option.isHidden())
-                continue;
-            setForeground(option, grey, false);
-            if (option.isChecked()) {
-                // 15 twips below the option's top, in the frame.
-                nonnon->move(nonnon->x(), Frame1->y() + option.y() +
-                                              int(15 / context_.platform.screen.twipsPerPixelY()));
-                nonnon->show();
-                nonnon->raise();
-            }
-        }
-    } else if (question.nature == 2) {
-        int remaining = question.attendu;
-        for (int i = 4; i >= 0; --i) {
-            QCheckBox& box = *Check1(i);
-            if (box.isHidden())
-                continue;
-            if (powersOfTen[size_t(i)] <= remaining) {
-                setForeground(box, green, true);
-                remaining -= powersOfTen[size_t(i)];
-            } else {
-                setForeground(box, grey, false);
-            }
-            if (!box.isChecked() && !isGrey(box)) {
-                faute(i)->setPixmap(Image5->pixmap());
-                faute(i)->show();
-                faute(i)->raise();
-            } else if (box.isChecked() && isGrey(box)) {
-                faute(i)->setPixmap(Image3->pixmap());
-                faute(i)->show();
-                faute(i)->raise();
-            }
-        }
-    } else if (question.nature == 3) {
-        Text3->setPlainText(question.corrige);
-        Text3->show();
-    }
-}
-
 void Exo::afficherScore() {
     const int answered = answeredCount();
     if (answered == 0)
@@ -497,6 +349,11 @@ void Exo::afficherScore() {
                                     Messages::Icon::Information);
 }
 
+// Escape and the title bar's close box close the test as its close image does.
+void Exo::reject() {
+    fermerTest();
+}
+
 void Exo::fermerTest() {
     context_.navigation.navigationParCle = 0;
     if (answeredCount() < context_.session.nbQuestions &&
@@ -507,5 +364,5 @@ void Exo::fermerTest() {
     context_.session.testEnCours = false;
     context_.multim.btexo->hide();
     context_.multim.Label16->hide();
-    reject();
+    QDialog::reject();
 }

@@ -5,15 +5,16 @@
 
 #include <QDialog>
 
+class AnswerArea;
 class FormLabel;
 class ProgressStrip;
 class Banner;
 class QCheckBox;
-class QFrame;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 class RichTextBox;
+struct QuestionRecord;
 
 // The test window: one question at a time, its answer area, the progress strip,
 // validation with its feedback windows, the score.
@@ -39,6 +40,7 @@ public:
     void valider();
     void afficherScore();
     void fermerTest();
+    void reject() override;
 
     FormLabel* Label2;
     FormLabel* noa;
@@ -46,13 +48,13 @@ public:
     RichTextBox* memortf;
     RichTextBox* text2;
     FormLabel* Image1;
-    QFrame* Frame1;
+    AnswerArea* Frame1;
     ControlArray<QRadioButton> Option1;
     FormLabel* nonnon;
-    QFrame* Frame2;
+    AnswerArea* Frame2;
     ControlArray<QCheckBox> Check1;
     ControlArray<FormLabel> faute;
-    QFrame* Frame3;
+    AnswerArea* Frame3;
     FormLabel* Label1;
     QLineEdit* Text1;
     QPlainTextEdit* Text3;
@@ -86,7 +88,9 @@ private:
     int rightCount() const;
     int selectedOption() const;
     int tickedCode() const;
+    void showAnswerArea(const QuestionRecord& question);
     void setAnswerAreasEnabled(bool enabled);
+    void showQuestionPicture(const QString& path);
     QString applicationDirectory() const;
 
     TestWindowContext context_;

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "platform/richtext/richtextbox.h"
 #include "platform/screen.h"
+#include "tests/answerarea.h"
 #include "tests/exo.h"
 #include "tests/progressdisplay.h"
 #include "tests/testpictures.h"
@@ -30,7 +31,6 @@ FormLabel* image(QWidget* parent, const QString& name, const QPixmap& picture,
     auto* control = new FormLabel(parent);
     control->setObjectName(name);
     control->setPicture(picture);
-    control->setScaledContents(true);
     if (!tooltip.isEmpty()) {
         control->setToolTip(tooltip);
         control->setAccessibleName(tooltip);
@@ -38,10 +38,18 @@ FormLabel* image(QWidget* parent, const QString& name, const QPixmap& picture,
     return control;
 }
 
-QFrame* frame(QWidget* parent, const QString& name) {
-    auto* control = new QFrame(parent);
+// Hidden until a question shows the one area it needs.
+AnswerArea* frame(QWidget* parent, const QString& name) {
+    auto* control = new AnswerArea(parent);
     control->setObjectName(name);
+    control->hide();
     return control;
+}
+
+// An image control without stretching: placed at its design corner, at the size of
+// its picture.
+void placeImage(const TwipsScale& twips, QWidget& image, int left, int top) {
+    image.move(twips.toPixelsX(left), twips.toPixelsY(top));
 }
 
 QString indexed(const QString& name, int i) {
@@ -77,7 +85,7 @@ void Exo::build() {
     text2->setObjectName(QStringLiteral("text2"));
     text2->hide();
     Image1 = image(this, QStringLiteral("Image1"), QPixmap());
-    twips.place(*Image1, {8640, 1920, 1335, 1935});
+    placeImage(twips, *Image1, 8640, 1920);
     Image1->hide();
 
     buildAnswerAreas();
@@ -86,7 +94,7 @@ void Exo::build() {
     Picture1 = new ProgressStrip(context_.session, this);
     twips.place(*Picture1, {0, 615, 1950, 7530});
     Image4 = image(Picture1, QStringLiteral("Image4"), testpictures::face(4));
-    twips.place(*Image4, {600, 120, 480, 480});
+    placeImage(twips, *Image4, 600, 120);
 }
 
 void Exo::buildAnswerAreas() {
@@ -100,10 +108,9 @@ void Exo::buildAnswerAreas() {
         twips.place(*option, {600, 120 + 480 * i, 5175, 495});
         Option1.add(i, option);
     }
-    // The marks lie over the answer area rather than in it, so that the disabled area
-    // of an answered question does not grey them.
+    // The marks are the window's, laid over the answer areas in window coordinates.
     nonnon = image(this, QStringLiteral("nonnon"), testpictures::wrongMark());
-    twips.place(*nonnon, {2520, 3240 + 240, 480, 480});
+    placeImage(twips, *nonnon, 2520, 3240 + 240);
     nonnon->hide();
 
     Frame2 = frame(this, QStringLiteral("Frame2"));
@@ -114,7 +121,7 @@ void Exo::buildAnswerAreas() {
         twips.place(*box, {600, 240 + 480 * i, 5175, 375});
         Check1.add(i, box);
         FormLabel* mark = image(this, indexed(QStringLiteral("faute"), i), QPixmap());
-        twips.place(*mark, {2520, 3240 + 180 + 480 * i, 480, 480});
+        placeImage(twips, *mark, 2520, 3240 + 180 + 480 * i);
         mark->hide();
         faute.add(i, mark);
     }
@@ -143,26 +150,26 @@ void Exo::buildCommands() {
                            context_.platform.screen.twipsPerPixelY());
     const QCursor pointer = handCursor(testpictures::pointer());
     const auto command = [&](const QString& name, const QPixmap& picture, const QString& tooltip,
-                             const QRect& rect) {
+                             const QPoint& corner) {
         FormLabel* control = image(this, name, picture, tooltip);
-        twips.place(*control, rect);
+        placeImage(twips, *control, corner.x(), corner.y());
         setPointer(*control, PointerKind::Custom, pointer);
         return control;
     };
     Command3 = command(QStringLiteral("Command3"), testpictures::previousArrow(),
-                       QStringLiteral("Question précédente"), {3600, 6120, 480, 480});
+                       QStringLiteral("Question précédente"), {3600, 6120});
     command5 = command(QStringLiteral("command5"), testpictures::validate(),
-                       QStringLiteral("Valider la réponse"), {4440, 6150, 480, 480});
+                       QStringLiteral("Valider la réponse"), {4440, 6150});
     command4 = command(QStringLiteral("command4"), testpictures::nextArrow(),
-                       QStringLiteral("Question suivante"), {5280, 6120, 480, 480});
+                       QStringLiteral("Question suivante"), {5280, 6120});
     Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Valider la réponse"));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     twips.place(*Label3, {4320, 6720, 765, 795});
     Command7 = command(QStringLiteral("Command7"), testpictures::calculator(),
-                       QStringLiteral("Machine à calculer"), {10560, 60, 480, 480});
+                       QStringLiteral("Machine à calculer"), {10560, 60});
     Image2 = command(QStringLiteral("Image2"), testpictures::closeTest(),
-                     QStringLiteral("Fermer le test"), {11160, 60, 480, 480});
+                     QStringLiteral("Fermer le test"), {11160, 60});
 
     QFont percentFont = font();
     percentFont.setPointSize(24);

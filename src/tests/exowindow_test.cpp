@@ -1,0 +1,77 @@
+#include "tests/exotestfixture.h"
+
+#include <QImage>
+
+namespace {
+
+void writePicture(const QString& path, QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(path));
+}
+
+TEST_F(ExoTest, EscapeAndTheCloseBoxCloseTheTestAsItsCloseImageDoes) {
+    writeFixtureTest(fake.appDir.path());
+    fake.modalWindows.scriptNext([&](QDialog& dialog) {
+        Exo& exo = exoOf(dialog);
+        fake.messages.answerNext(Messages::Answer::No);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&exo, &escape);
+        EXPECT_TRUE(exo.isVisible()) << "the pupil chose to stay";
+        EXPECT_TRUE(session.testEnCours);
+        fake.messages.answerNext(Messages::Answer::Yes);
+        exo.close(); // the title bar's close box
+        EXPECT_FALSE(exo.isVisible());
+        return exo.result();
+    });
+    multim.btexo->show();
+    testcours_Click(0, context);
+    ASSERT_EQ(fake.messages.shown.size(), 2);
+    for (const auto& message : fake.messages.shown) {
+        EXPECT_EQ(message.title, "Fermer");
+        EXPECT_EQ(message.text, "Voulez-vous vraiment abandonner le test?");
+    }
+    EXPECT_FALSE(session.testEnCours);
+    EXPECT_TRUE(multim.btexo->isHidden());
+    EXPECT_TRUE(multim.Label16->isHidden());
+    EXPECT_TRUE(pagesShown.isEmpty());
+}
+
+TEST_F(ExoTest, AQuestionPictureKeepsItsOwnSizeWithinTheWindow) {
+    writeFixtureTest(fake.appDir.path());
+    const QString test = fake.appPath("TC01.GLT");
+    writePicture(fake.appPath("ATOME.PNG"), {200, 150});
+    writePicture(fake.appPath("LARGE.PNG"), {600, 100});
+    ASSERT_TRUE(writeRecord(test, 14, "ATOME.PNG"));
+    ASSERT_TRUE(writeRecord(test, 24, "ABSENT.PNG"));
+    ASSERT_TRUE(writeRecord(test, 34, "LARGE.PNG"));
+    fake.modalWindows.scriptNext([&](QDialog& dialog) {
+        Exo& exo = exoOf(dialog);
+        EXPECT_FALSE(exo.Image1->isHidden());
+        EXPECT_EQ(exo.Image1->geometry(),
+                  QRect(exo.Rtfexo->geometry().right() + 1 + 20, 128, 200, 150));
+        EXPECT_EQ(exo.Image1->pixmap().size(), QSize(200, 150));
+
+        release(*exo.command4);
+        EXPECT_TRUE(exo.Image1->pixmap().isNull()) << "no picture rather than the previous one";
+
+        release(*exo.command4);
+        const int room = exo.width() - exo.Image1->x();
+        EXPECT_EQ(exo.Image1->size(), QSize(room, qRound(100.0 * room / 600)));
+        EXPECT_EQ(exo.Image1->pixmap().size(), exo.Image1->size());
+        return 0;
+    });
+    testcours_Click(0, context);
+}
+
+TEST_F(ExoTest, ImageControlsTakeTheSizeOfTheirPictures) {
+    fake.screen.twipsX = fake.screen.twipsY = 12; // a 120-dpi desktop
+    writeFixtureTest(fake.appDir.path());
+    Exo exo(context);
+    for (FormLabel* image : {exo.Command3, exo.command4, exo.command5, exo.Image2, exo.Command7,
+                             exo.Image4, exo.nonnon})
+        EXPECT_EQ(image->size(), image->pixmap().size()) << image->objectName().toStdString();
+    EXPECT_EQ(exo.Image2->pos(), QPoint(930, 5));
+}
+
+} // namespace
