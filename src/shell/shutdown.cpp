@@ -14,20 +14,33 @@
 #include "platform/processes.h"
 #include "shell/fermeur.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 
 namespace {
 
+// The fragments are short enough to turn up in other programs' titles ("Navigation
+// privée"), so only a window of a program that lies in the application directory is
+// asked to quit; a window whose owner cannot be told is left alone.
+bool duRepertoire(const DesktopWindows::Window& fenetre, const QString& repertoire) {
+    if (fenetre.program.isEmpty())
+        return false;
+    const QString dossier = QDir(QFileInfo(fenetre.program).absolutePath()).canonicalPath();
+    return !dossier.isEmpty() && dossier == QDir(repertoire).canonicalPath();
+}
+
 // Every pass walks the whole desktop again from its frontmost window: a window
 // asked to quit in one pass may already be gone in the next.
-void demanderFermetures(DesktopWindows& bureau) {
+void demanderFermetures(DesktopWindows& bureau, const QString& repertoire) {
     for (int passage = 0; passage < nombrePassages; ++passage) {
         const QString fragment = fragmentDuPassage(passage);
         for (const DesktopWindows::Window& fenetre : bureau.topLevelWindows()) {
             if (fenetre.title.isEmpty() || fragment.isEmpty())
                 continue;
-            if (fenetre.title.contains(fragment, Qt::CaseSensitive))
+            if (fenetre.title.contains(fragment, Qt::CaseSensitive) &&
+                duRepertoire(fenetre, repertoire))
                 bureau.postQuit(fenetre.id);
         }
     }
@@ -67,7 +80,7 @@ void fermerModules(FermetureContexte& contexte, Fermeur& fermeur) {
     contexte.modules.numeroModuleDemande =
         etatModules(flagfile::path(contexte.repertoireProgramme), flagfile::requeteNeutre);
     if (contexte.modules.numeroModuleDemande > 0)
-        demanderFermetures(contexte.platform.desktopWindows);
+        demanderFermetures(contexte.platform.desktopWindows, contexte.repertoireProgramme);
     contexte.multim.setVisible(false);
     contexte.platform.processes.start(contexte.repertoireProgramme + QStringLiteral("EPILOG.EXE"),
                                       {}, Processes::WindowStyle::NormalFocus);

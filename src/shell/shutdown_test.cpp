@@ -9,6 +9,7 @@
 #include "shell/wiring.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -69,7 +70,8 @@ TEST_F(Shutdown, ClosingTheWindowFromItsFrameAsksTheSameQuestion) {
 }
 
 TEST_F(Shutdown, WithNoModuleRunningNoWindowIsAskedToQuit) {
-    fake.desktopWindows.windows = {{7, QStringLiteral("Aide du logiciel Galvane")}};
+    fake.desktopWindows.windows = {{7, QStringLiteral("Aide du logiciel Galvane"),
+                                    fake.appPath(QStringLiteral("helpviewer"))}};
     multim.showMinimized();
     quitConfirmed();
     EXPECT_EQ(fake.modalWindows.shown, QList<QString>{QStringLiteral("Fermeur")});
@@ -85,21 +87,22 @@ TEST_F(Shutdown, WithNoModuleRunningNoWindowIsAskedToQuit) {
 
 TEST_F(Shutdown, RunningModulesAndTheHelpViewerAreAskedToQuitByTheirTitles) {
     writeRecord(tempo, 10, QStringLiteral("OUI"));
+    const QString ours = fake.appPath(QStringLiteral("ORDALIS.EXE"));
     fake.desktopWindows.windows = {
-        {1, QStringLiteral("Solstice - LUMEN")},
-        {2, QStringLiteral("Simulation Gravis - chute libre")},
-        {3, QStringLiteral("GRAVIS")}, // another letter case than the fragment
-        {4, QStringLiteral("Strata")}, // module 8: in pass 17, never in pass 8
-        {5, QStringLiteral("Aide du logiciel Galvane")},
-        {6, QStringLiteral("Ecologia")}, // module 19 is never closed
-        {7, QString()},
-        {8, QStringLiteral("Resumix")},
-        {9, QStringLiteral("Gravis")},
-        {10, QStringLiteral("Pipetta")},
-        {11, QStringLiteral("TUTORKIT")},
-        {12, QStringLiteral("Tutorkit")},
-        {13, QStringLiteral("Mentoria, le tuteur")},
-        {14, QStringLiteral("Ordalis")},
+        {1, QStringLiteral("Solstice - LUMEN"), ours},
+        {2, QStringLiteral("Simulation Gravis - chute libre"), ours},
+        {3, QStringLiteral("GRAVIS"), ours}, // another letter case than the fragment
+        {4, QStringLiteral("Strata"), ours}, // module 8: in pass 17, never in pass 8
+        {5, QStringLiteral("Aide du logiciel Galvane"), fake.appPath(QStringLiteral("helpviewer"))},
+        {6, QStringLiteral("Ecologia"), ours}, // module 19 is never closed
+        {7, QString(), ours},
+        {8, QStringLiteral("Resumix"), ours},
+        {9, QStringLiteral("Gravis"), ours},
+        {10, QStringLiteral("Pipetta"), ours},
+        {11, QStringLiteral("TUTORKIT"), ours},
+        {12, QStringLiteral("Tutorkit"), ours},
+        {13, QStringLiteral("Mentoria, le tuteur"), ours},
+        {14, QStringLiteral("Ordalis"), ours},
     };
     quitConfirmed();
     EXPECT_EQ(state.modules.numeroModuleDemande, 1);
@@ -110,9 +113,24 @@ TEST_F(Shutdown, RunningModulesAndTheHelpViewerAreAskedToQuitByTheirTitles) {
     expectEpilogStarted();
 }
 
+TEST_F(Shutdown, OnlyWindowsOfProgramsInTheApplicationDirectoryAreAskedToQuit) {
+    writeRecord(tempo, 1, QStringLiteral("OUI"));
+    QDir(fake.appDir.path()).mkdir(QStringLiteral("outils"));
+    fake.desktopWindows.windows = {
+        {1, QStringLiteral("Navigation privée — essai"), QStringLiteral("/usr/bin/navigateur")},
+        {2, QStringLiteral("Ordalis"), QString()}, // its owner cannot be told
+        {3, QStringLiteral("Oscilla"), fake.appPath(QStringLiteral("outils/OSCILLA.EXE"))},
+        {4, QStringLiteral("Ordalis"), fake.appPath(QStringLiteral("ORDALIS.EXE"))},
+        {5, QStringLiteral("Aide du logiciel Galvane"), QStringLiteral("/usr/bin/aide")},
+    };
+    quitConfirmed();
+    EXPECT_EQ(fake.desktopWindows.quitRequests, QList<quint64>{4});
+}
+
 TEST_F(Shutdown, AMissingFlagFileOrExitProgramStillEndsTheNavigator) {
     QFile::remove(tempo);
-    fake.desktopWindows.windows = {{1, QStringLiteral("Ordalis")}};
+    fake.desktopWindows.windows = {
+        {1, QStringLiteral("Ordalis"), fake.appPath(QStringLiteral("ORDALIS.EXE"))}};
     fake.processes.failing.insert(fake.appPath(QStringLiteral("EPILOG.EXE")));
     quitConfirmed();
     EXPECT_EQ(state.modules.numeroModuleDemande, -1);
