@@ -46,7 +46,7 @@ void demanderFermetures(DesktopWindows& bureau, const QString& repertoire) {
     }
 }
 
-// Reached only when the closing window could not end the program itself.
+// Reached only when the closing window was closed before it could do its work.
 [[noreturn]] void Form_Unload(FermetureContexte& contexte) {
     arreterMedias(contexte.multim, contexte.platform.mediaControl);
     contexte.platform.processes.endProgram();
@@ -68,7 +68,8 @@ bool Form_QueryUnload(FermetureContexte& contexte) {
         contexte.multim.showNormal();
     arreterMedias(contexte.multim, contexte.platform.mediaControl);
     Fermeur fermeur([&contexte](Fermeur& f) { fermerModules(contexte, f); }, &contexte.multim);
-    contexte.platform.modalWindows.run(fermeur);
+    if (contexte.platform.modalWindows.run(fermeur) == QDialog::Accepted)
+        contexte.platform.processes.endProgram();
     Form_Unload(contexte);
 }
 
@@ -84,5 +85,4 @@ void fermerModules(FermetureContexte& contexte, Fermeur& fermeur) {
     contexte.multim.setVisible(false);
     contexte.platform.processes.start(contexte.repertoireProgramme + QStringLiteral("EPILOG.EXE"),
                                       {}, Processes::WindowStyle::NormalFocus);
-    contexte.platform.processes.endProgram();
 }

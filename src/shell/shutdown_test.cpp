@@ -13,9 +13,18 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
+
+// The closing window as the real one runs: its own event loop until it has done its
+// work, within a long bound so that a window that never works fails the test.
+int runUntilClosed(QDialog& fermeur) {
+    QTimer::singleShot(10000, &fermeur, &QDialog::reject);
+    return fermeur.exec();
+}
 
 class Shutdown : public ::testing::Test {
 protected:
@@ -29,7 +38,7 @@ protected:
     // "&Quitter" confirmed: the closing window runs and ends the navigator.
     void quitConfirmed() {
         fake.messages.answerNext(Messages::Answer::Ok);
-        fake.modalWindows.scriptNext([](QDialog&) { return 0; });
+        fake.modalWindows.scriptNext(runUntilClosed);
         EXPECT_THROW(multim.Command14->click(), ProgramEnded);
     }
 
@@ -139,18 +148,66 @@ TEST_F(Shutdown, AMissingFlagFileOrExitProgramStillEndsTheNavigator) {
     EXPECT_FALSE(QFile::exists(tempo)) << "shutdown writes no flag file";
 }
 
-TEST(Fermeur, TellsTheUserToWaitWhileItCloses) {
+// A desktop that notes, at its first walk, what the closing window then showed.
+class WatchedDesktop : public FakeDesktopWindows {
+public:
+    QList<Window> topLevelWindows() override {
+        if (walks == 0)
+            atFirstWalk();
+        return FakeDesktopWindows::topLevelWindows();
+    }
+    std::function<void()> atFirstWalk;
+};
+
+// The texts a label painted, in order.
+class PaintedTexts : public QObject {
+public:
+    explicit PaintedTexts(QLabel& label) : label_(label) { label.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            texts.append(label_.text());
+        return false;
+    }
+    QStringList texts;
+
+private:
+    QLabel& label_;
+};
+
+TEST(Fermeur, TellsTheUserToWaitOnScreenBeforeAnyWindowIsAskedToQuit) {
     FakePlatform fake;
-    Platform platform = fake.platform();
+    WatchedDesktop bureau;
+    bureau.windows = {{1, QStringLiteral("Ordalis"), fake.appPath(QStringLiteral("ORDALIS.EXE"))}};
+    Platform platform{fake.messages,  fake.modalWindows, fake.events, fake.screen,
+                      fake.processes, fake.files,        fake.drives, fake.mediaControl,
+                      bureau,         fake.helpViewer};
+    reinitialiserModules(fake.appPath(QStringLiteral("TEMPO.GXS")));
+    writeRecord(fake.appPath(QStringLiteral("TEMPO.GXS")), 1, QStringLiteral("OUI"));
     EtatModules modules;
     Multim multim{15, 15};
+    multim.show();
     FermetureContexte contexte{multim, platform, modules, fake.appDir.path() + u'/'};
-    Fermeur fermeur([](Fermeur&) {});
+    Fermeur fermeur([&contexte](Fermeur& f) { fermerModules(contexte, f); }, &multim);
     EXPECT_EQ(fermeur.Label1->text(), QStringLiteral("Patience: fermeture du logiciel"));
-    EXPECT_THROW(fermerModules(contexte, fermeur), ProgramEnded);
-    EXPECT_EQ(fermeur.Label1->text(), QStringLiteral("Fermeture du logiciel\r\n\r\n\r\n"
-                                                     "Veuillez patienter quelques instants..."));
     EXPECT_EQ(fermeur.Label1->font().family(), QStringLiteral("MS Sans Serif"));
+    const PaintedTexts painted(*fermeur.Label1);
+    bool exposed = false;
+    QStringList paintedBeforeWalk;
+    bureau.atFirstWalk = [&] {
+        exposed = fermeur.windowHandle() && fermeur.windowHandle()->isExposed();
+        paintedBeforeWalk = painted.texts;
+    };
+
+    EXPECT_EQ(runUntilClosed(fermeur), QDialog::Accepted);
+    EXPECT_TRUE(exposed) << "the closing window is on screen while the windows are asked to quit";
+    EXPECT_EQ(paintedBeforeWalk.value(0), QStringLiteral("Patience: fermeture du logiciel"))
+        << "the window is painted before its work starts";
+    EXPECT_EQ(paintedBeforeWalk.value(paintedBeforeWalk.size() - 1),
+              QStringLiteral("Fermeture du logiciel\r\n\r\n\r\n"
+                             "Veuillez patienter quelques instants..."));
+    EXPECT_EQ(bureau.quitRequests, QList<quint64>{1});
+    EXPECT_FALSE(multim.isVisible());
+    ASSERT_EQ(fake.processes.started.size(), 1) << "the exit program";
 }
 
 } // namespace
