@@ -7,9 +7,10 @@ click_helper=${1:?the click helper}
 
 command -v weston >/dev/null || { echo "SKIP: weston is missing"; exit 77; }
 
-# start_wayland xwayland|alone: the compositor, exported as the session's
-# WAYLAND_DISPLAY, with DISPLAY its XWayland display or no X display at all; no
-# platform chosen for Qt. Alone, it renders and takes screenshots (wayland_shot).
+# start_wayland xwayland|alone [WIDTH HEIGHT]: the compositor (800 × 600 unless
+# told), exported as the session's WAYLAND_DISPLAY, with DISPLAY its XWayland
+# display or no X display at all; no platform chosen for Qt. Alone, it renders and
+# takes screenshots (wayland_shot).
 start_wayland() {
     local options=(--use-pixman --debug) tries=100 display
     [ "$1" = xwayland ] && options=(--xwayland)
@@ -17,7 +18,8 @@ start_wayland() {
     export WAYLAND_DISPLAY="galvane-$$"
     unset QT_QPA_PLATFORM DISPLAY
     mkdir -m 700 "$XDG_RUNTIME_DIR"
-    weston --backend=headless-backend.so --width=800 --height=600 --socket="$WAYLAND_DISPLAY" \
+    weston --backend=headless-backend.so --width="${2:-800}" --height="${3:-600}" \
+        --socket="$WAYLAND_DISPLAY" \
         --idle-time=0 --no-config "${options[@]}" >"$work/weston.log" 2>&1 &
     started+=($!)
     until [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]; do
