@@ -3,6 +3,8 @@
 #include "platform/richtext/embeddedimages.h"
 #include "platform/richtext/richtextformats.h"
 #include "platform/richtext/rtfcharsets.h"
+#include "platform/richtext/rtfnotes.h"
+#include "platform/richtext/rtfnumbering.h"
 #include "platform/richtext/rtfpicture.h"
 #include "platform/richtext/rtfstate.h"
 #include "platform/richtext/rtftokenizer.h"
@@ -10,6 +12,7 @@
 #include <QColor>
 #include <QFile>
 #include <QHash>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -42,9 +45,9 @@ bool isSkippedDestination(QByteArrayView word) {
         "ftncn",     "ftnsep",   "ftnsepc",      "generator",
         "header",    "headerf",  "headerl",      "headerr",
         "info",      "keywords", "latentstyles", "listoverridetable",
-        "listtable", "mmathPr",  "nonshppict",   "objclass",
-        "objdata",   "objname",  "operator",     "panose",
-        "pgdsctbl",  "picprop",  "pn",           "printim",
+        "listtable", "mmathPr",  "nonesttables", "nonshppict",
+        "objclass",  "objdata",  "objname",      "operator",
+        "panose",    "pgdsctbl", "picprop",      "printim",
         "revtbl",    "revtim",   "rsidtbl",      "stylesheet",
         "subject",   "tc",       "template",     "themedata",
         "title",     "txe",      "userprops",    "wgrffmtfilter",
@@ -79,10 +82,14 @@ private:
     void controlWord(const RtfToken& token);
     void controlSymbol(char symbol);
     bool destinationWord(QByteArrayView word);
+    void numberingDestinationWord(QByteArrayView word, int parameter);
     bool characterWord(QByteArrayView word, bool hasParameter, int parameter);
     bool paragraphWord(QByteArrayView word, bool hasParameter, int parameter);
     bool specialCharacterWord(QByteArrayView word, int parameter);
     void documentWord(QByteArrayView word, int parameter);
+    void noteMark();
+    void startNote();
+    void endNote();
 
     void textBytes(QByteArrayView bytes);
     void unicodeCharacter(int value);
@@ -93,6 +100,7 @@ private:
     void changeCharacters();
     void flush();
     void endParagraph();
+    void setParagraphFormat(bool ended);
     void startCellText();
     void finishPicture();
     QTextCharFormat characterFormat();
@@ -120,6 +128,18 @@ private:
     QTextCharFormat format;
     bool formatBuilt = false;
     bool cellSeparatorPending = false;
+
+    // The numbering of the old-style list paragraph being read.
+    RtfNumbering numberingBeingDefined;
+    bool markerWritten = false; // its marker is in its text (\pntext, \listtext)
+    RtfListMarkers listMarkers;
+    RtfListMarkers noteListMarkers;
+
+    RtfNotes notes;
+    // The page's text while a note is read.
+    QTextCursor textCursor;
+    bool textCellSeparatorPending = false;
+    bool textMarkerWritten = false;
 
     RtfPicture picture;
     QImage placeholder;
@@ -179,7 +199,8 @@ void RtfReader::read(QByteArrayView rtf) {
     while (groups.size() > 1 || sharedLevels > 0)
         closeGroup();
     flush();
-    cursor.setBlockFormat(blockFormat());
+    setParagraphFormat(false);
+    notes.appendTo(cursor);
 }
 
 void RtfReader::openGroup() {
@@ -198,9 +219,18 @@ void RtfReader::closeGroup() {
     if (groups.size() <= 1)
         return; // a stray closing brace
     const RtfGroupState closed = groups.back();
-    if (!(closed.chars == groups[groups.size() - 2].chars))
+    const RtfGroupState& parent = groups[groups.size() - 2];
+    if (closed.inNote && !parent.inNote)
+        endNote();
+    else if (!(closed.chars == parent.chars))
         flush();
     groups.pop_back();
+    if (closed.destination == RtfDestination::Numbering &&
+        state().destination != RtfDestination::Numbering)
+        state().paragraph.numbering = numberingBeingDefined;
+    if (closed.destination == RtfDestination::NestedRow &&
+        state().destination == RtfDestination::Text)
+        endParagraph();
     if (closed.destination == RtfDestination::Picture &&
         state().destination != RtfDestination::Picture)
         finishPicture();
@@ -220,6 +250,17 @@ void RtfReader::controlWord(const RtfToken& token) {
         return;
     }
     const RtfDestination destination = state().destination;
+    if (destination == RtfDestination::Numbering) {
+        numberingDestinationWord(word, token.parameter);
+        return;
+    }
+    if (destination == RtfDestination::NumberingBefore ||
+        destination == RtfDestination::NumberingAfter) {
+        specialCharacterWord(word, token.parameter);
+        return;
+    }
+    if (destination == RtfDestination::NestedRow)
+        return;
     if (destination == RtfDestination::FontTable) {
         if (word == "f" && token.hasParameter) {
             fontBeingDefined = token.parameter;
@@ -295,12 +336,45 @@ bool RtfReader::destinationWord(QByteArrayView word) {
         picture = RtfPicture{};
     } else if (word == "shppict" || word == "fldrslt" || word == "result") {
         // Text shown as it stands: the picture of a shape, a field's or an object's result.
+    } else if (word == "pntext" || word == "listtext") {
+        markerWritten = true;
+    } else if (word == "pn") {
+        if (group.destination != RtfDestination::Text) {
+            group.destination = RtfDestination::Skip;
+            return true;
+        }
+        group.destination = RtfDestination::Numbering;
+        numberingBeingDefined = RtfNumbering{};
+    } else if (word == "nesttableprops") {
+        group.destination = group.destination == RtfDestination::Text ? RtfDestination::NestedRow
+                                                                      : RtfDestination::Skip;
+    } else if (word == "footnote") {
+        // A note outside every group would never end: it is no note.
+        if (group.destination != RtfDestination::Text || group.inNote || group.chars.hidden ||
+            groups.size() == 1) {
+            group.destination = RtfDestination::Skip;
+            return true;
+        }
+        startNote();
+        group.inNote = true;
     } else if (isSkippedDestination(word)) {
         group.destination = RtfDestination::Skip;
     } else {
         return false;
     }
     return true;
+}
+
+// Inside {\*\pn …}: the numbering's settings, and the groups of its text before and after.
+void RtfReader::numberingDestinationWord(QByteArrayView word, int parameter) {
+    if (word == "pntxtb")
+        state().destination = RtfDestination::NumberingBefore;
+    else if (word == "pntxta")
+        state().destination = RtfDestination::NumberingAfter;
+    else if (word == "pnf")
+        state().chars.font = parameter; // the marker's text is written in it
+    else
+        applyNumberingWord(numberingBeingDefined, word, parameter);
 }
 
 bool RtfReader::characterWord(QByteArrayView word, bool hasParameter, int parameter) {
@@ -341,6 +415,10 @@ bool RtfReader::characterWord(QByteArrayView word, bool hasParameter, int parame
         changed.raiseHalfPoints = std::clamp(hasParameter ? parameter : 6, -1000, 1000);
     } else if (word == "dn") {
         changed.raiseHalfPoints = -std::clamp(hasParameter ? parameter : 6, -1000, 1000);
+    } else if (word == "caps") {
+        changed.capitals = on;
+    } else if (word == "scaps") {
+        changed.smallCapitals = on;
     } else {
         return false;
     }
@@ -415,6 +493,10 @@ bool RtfReader::specialCharacterWord(QByteArrayView word, int parameter) {
         unicodeCharacter(parameter);
         return true;
     }
+    if (word == "chftn") {
+        noteMark();
+        return true;
+    }
     for (const auto& entry : characters) {
         if (entry.word == word) {
             character(QChar(entry.character));
@@ -439,6 +521,46 @@ void RtfReader::documentWord(QByteArrayView word, int parameter) {
         state().chars.font = parameter;
     } else if (word == "uc")
         state().unicodeSkip = std::clamp(parameter, 0, 16);
+    else if (word == "ftnstart" || word == "sftnstart")
+        notes.setStart(parameter);
+    else if (const auto style = rtfnumbering::footnoteStyle(word))
+        notes.setStyle(*style);
+}
+
+// A note's mark, numbered as the word processor numbers its notes, and raised
+// when the text around it is not.
+void RtfReader::noteMark() {
+    if (state().destination != RtfDestination::Text || state().chars.hidden)
+        return;
+    const QString mark = state().inNote ? notes.currentMark() : notes.nextMark();
+    flush();
+    const RtfCharState around = state().chars;
+    if (around.script == RtfCharState::Normal && around.raiseHalfPoints == 0)
+        state().chars.script = RtfCharState::Super;
+    for (QChar c : mark)
+        character(c);
+    flush();
+    state().chars = around;
+}
+
+// A note's text goes to the notes, in a paragraph of its own; the page's text
+// resumes where it was when the note ends.
+void RtfReader::startNote() {
+    flush();
+    textCursor = cursor;
+    textCellSeparatorPending = cellSeparatorPending;
+    textMarkerWritten = markerWritten;
+    cursor = notes.startNote();
+    cellSeparatorPending = false;
+    markerWritten = false;
+}
+
+void RtfReader::endNote() {
+    flush();
+    setParagraphFormat(false);
+    cursor = textCursor;
+    cellSeparatorPending = textCellSeparatorPending;
+    markerWritten = textMarkerWritten;
 }
 
 void RtfReader::controlSymbol(char symbol) {
@@ -485,7 +607,13 @@ void RtfReader::textBytes(QByteArrayView bytes) {
     case RtfDestination::Picture:
         picture.appendHex(bytes);
         return;
-    case RtfDestination::Skip:
+    case RtfDestination::NumberingBefore:
+        numberingBeingDefined.before += decoders.decode(bytes, codePage());
+        return;
+    case RtfDestination::NumberingAfter:
+        numberingBeingDefined.after += decoders.decode(bytes, codePage());
+        return;
+    default:
         return;
     }
 }
@@ -506,6 +634,10 @@ void RtfReader::unicodeCharacter(int value) {
 }
 
 void RtfReader::character(QChar c) {
+    if (state().destination == RtfDestination::NumberingBefore)
+        numberingBeingDefined.before += c;
+    if (state().destination == RtfDestination::NumberingAfter)
+        numberingBeingDefined.after += c;
     if (state().destination != RtfDestination::Text || state().chars.hidden)
         return;
     startCellText();
@@ -603,6 +735,10 @@ QTextCharFormat RtfReader::characterFormat() {
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (chars.script == RtfCharState::Sub)
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (chars.capitals)
+        format.setFontCapitalization(QFont::AllUppercase);
+    else if (chars.smallCapitals)
+        format.setFontCapitalization(QFont::SmallCaps);
     if (chars.raiseHalfPoints != 0) {
         format.setProperty(richtextformats::charOffsetProperty, chars.raiseHalfPoints * 10);
         format.setBaselineOffset(chars.raiseHalfPoints / 2.0 / points * 100.0);
@@ -632,9 +768,19 @@ void RtfReader::endParagraph() {
         return;
     cellSeparatorPending = false;
     flush();
-    const QTextBlockFormat block = blockFormat();
+    setParagraphFormat(true);
+    cursor.insertBlock(blockFormat(), characterFormat());
+}
+
+// An empty paragraph left open at the end of the text or of a note is no list item.
+void RtfReader::setParagraphFormat(bool ended) {
+    QTextBlockFormat block = blockFormat();
+    if (ended || cursor.block().length() > 1) {
+        RtfListMarkers& markers = state().inNote ? noteListMarkers : listMarkers;
+        markers.endParagraph(state().paragraph.numbering, markerWritten, block);
+    }
+    markerWritten = false;
     cursor.setBlockFormat(block);
-    cursor.insertBlock(block, characterFormat());
 }
 
 void RtfReader::finishPicture() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/richtext/rtfnumbering.h"
+
 #include <QList>
 #include <QTextOption>
 
@@ -16,7 +18,9 @@ struct RtfCharState {
     int foreground = 0;  // \cf: colour table index, 0 for automatic
     int background = 0;  // \cb, \highlight
     enum Script { Normal, Super, Sub } script = Normal;
-    int raiseHalfPoints = 0; // \up (positive), \dn (negative)
+    int raiseHalfPoints = 0;    // \up (positive), \dn (negative)
+    bool capitals = false;      // \caps: shown in capitals, stored as written
+    bool smallCapitals = false; // \scaps
 
     bool operator==(const RtfCharState&) const = default;
 };
@@ -30,13 +34,25 @@ struct RtfParagraphState {
     int spaceAfter = 0;
     QList<QTextOption::Tab> tabs; // pixels
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
+    RtfNumbering numbering;
 };
 
-enum class RtfDestination { Text, Skip, FontTable, ColourTable, Picture };
+enum class RtfDestination {
+    Text,
+    Skip,
+    FontTable,
+    ColourTable,
+    Picture,
+    Numbering,       // {\*\pn …}
+    NumberingBefore, // {\pntxtb …} inside it
+    NumberingAfter,  // {\pntxta …}
+    NestedRow,       // {\*\nesttableprops …}, which ends a nested row
+};
 
 struct RtfGroupState {
     RtfCharState chars;
     RtfParagraphState paragraph;
     RtfDestination destination = RtfDestination::Text;
     int unicodeSkip = 1; // \uc
+    bool inNote = false; // inside {\footnote …}
 };
