@@ -1,6 +1,7 @@
 #include "platform/richtext/rtfnumbering.h"
 
 #include "platform/richtext/richtextformats.h"
+#include "platform/richtext/rtfstate.h"
 
 #include <QTextBlockFormat>
 #include <algorithm>
@@ -141,7 +142,6 @@ void RtfListMarkers::endParagraph(const RtfNumbering& numbering, bool markerWrit
     const double firstLine = block.textIndent();
     block.setProperty(richtextformats::listMarkerProperty, marker);
     block.setProperty(richtextformats::listMarkerIndentProperty, firstLine);
-    const double twipsPerPixel = 15.0;
     block.setTextIndent(
-        firstLine < 0 ? 0.0 : firstLine + std::max(numbering.indent, 360) / twipsPerPixel);
+        firstLine < 0 ? 0.0 : firstLine + std::max(numbering.indent, 360) / rtfTwipsPerPixel);
 }

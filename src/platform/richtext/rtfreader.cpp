@@ -3,6 +3,7 @@
 #include "platform/richtext/embeddedimages.h"
 #include "platform/richtext/richtextformats.h"
 #include "platform/richtext/rtfcharsets.h"
+#include "platform/richtext/rtfformatwords.h"
 #include "platform/richtext/rtfnotes.h"
 #include "platform/richtext/rtfnumbering.h"
 #include "platform/richtext/rtfpicture.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr double twipsPerPixel = 15.0;
 // Deeper groups share their parent's state, so a flood of braces costs no memory.
 constexpr std::size_t deepestGroup = 2048;
 constexpr int largestColourTable = 4096;
@@ -378,103 +378,26 @@ void RtfReader::numberingDestinationWord(QByteArrayView word, int parameter) {
 }
 
 bool RtfReader::characterWord(QByteArrayView word, bool hasParameter, int parameter) {
-    RtfCharState& chars = state().chars;
-    const bool on = !hasParameter || parameter != 0;
-    RtfCharState changed = chars;
-    if (word == "plain") {
-        changed = RtfCharState{};
-        changed.font = defaultFont;
-    } else if (word == "b") {
-        changed.bold = on;
-    } else if (word == "i") {
-        changed.italic = on;
-    } else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" ||
-               word == "uldash" || word == "ulth" || word == "ulwave") {
-        changed.underline = on;
-    } else if (word == "ulnone") {
-        changed.underline = false;
-    } else if (word == "strike" || word == "striked") {
-        changed.strike = on;
-    } else if (word == "v") {
-        changed.hidden = on;
-    } else if (word == "f") {
-        changed.font = parameter;
-    } else if (word == "fs") {
-        changed.halfPoints = hasParameter ? std::clamp(parameter, 2, 3276) : 24;
-    } else if (word == "cf") {
-        changed.foreground = parameter;
-    } else if (word == "cb" || word == "highlight" || word == "chcbpat") {
-        changed.background = parameter;
-    } else if (word == "super") {
-        changed.script = RtfCharState::Super;
-    } else if (word == "sub") {
-        changed.script = RtfCharState::Sub;
-    } else if (word == "nosupersub") {
-        changed.script = RtfCharState::Normal;
-    } else if (word == "up") {
-        changed.raiseHalfPoints = std::clamp(hasParameter ? parameter : 6, -1000, 1000);
-    } else if (word == "dn") {
-        changed.raiseHalfPoints = -std::clamp(hasParameter ? parameter : 6, -1000, 1000);
-    } else if (word == "caps") {
-        changed.capitals = on;
-    } else if (word == "scaps") {
-        changed.smallCapitals = on;
-    } else {
+    RtfCharState changed = state().chars;
+    if (!applyCharacterWord(changed, word, hasParameter, parameter, defaultFont))
         return false;
-    }
-    if (!(changed == chars)) {
+    if (!(changed == state().chars)) {
         flush();
-        chars = changed;
+        state().chars = changed;
     }
     return true;
 }
 
 bool RtfReader::paragraphWord(QByteArrayView word, bool hasParameter, int parameter) {
-    RtfParagraphState& paragraph = state().paragraph;
-    const int twips = std::clamp(parameter, -31680, 31680);
     if (word == "par" || word == "sect" || word == "page") {
         endParagraph();
-    } else if (word == "pard") {
-        paragraph = RtfParagraphState{};
-    } else if (word == "ql") {
-        paragraph.alignment = Qt::AlignLeft;
-    } else if (word == "qc") {
-        paragraph.alignment = Qt::AlignHCenter;
-    } else if (word == "qr") {
-        paragraph.alignment = Qt::AlignRight;
-    } else if (word == "qj") {
-        paragraph.alignment = Qt::AlignJustify;
-    } else if (word == "li") {
-        paragraph.leftIndent = twips;
-    } else if (word == "ri") {
-        paragraph.rightIndent = twips;
-    } else if (word == "fi") {
-        paragraph.firstIndent = twips;
-    } else if (word == "sb") {
-        paragraph.spaceBefore = twips;
-    } else if (word == "sa") {
-        paragraph.spaceAfter = twips;
-    } else if (word == "tqr") {
-        paragraph.nextTabType = QTextOption::RightTab;
-    } else if (word == "tqc") {
-        paragraph.nextTabType = QTextOption::CenterTab;
-    } else if (word == "tqdec") {
-        paragraph.nextTabType = QTextOption::DelimiterTab;
-    } else if ((word == "tx" || word == "tb") && hasParameter) {
-        if (paragraph.tabs.size() < 64) {
-            QTextOption::Tab tab(std::max(twips, 0) / twipsPerPixel, paragraph.nextTabType);
-            if (tab.type == QTextOption::DelimiterTab)
-                tab.delimiter = QChar(u',');
-            paragraph.tabs.append(tab);
-        }
-        paragraph.nextTabType = QTextOption::LeftTab;
     } else if (word == "cell" || word == "nestcell") {
         cellSeparatorPending = true;
     } else if (word == "row" || word == "nestrow") {
         cellSeparatorPending = false;
         endParagraph();
     } else {
-        return false;
+        return applyParagraphWord(state().paragraph, word, hasParameter, parameter);
     }
     return true;
 }
@@ -752,11 +675,11 @@ QTextBlockFormat RtfReader::blockFormat() const {
     const RtfParagraphState& paragraph = state().paragraph;
     QTextBlockFormat block;
     block.setAlignment(paragraph.alignment);
-    block.setLeftMargin(std::max(paragraph.leftIndent, 0) / twipsPerPixel);
-    block.setRightMargin(std::max(paragraph.rightIndent, 0) / twipsPerPixel);
-    block.setTextIndent(paragraph.firstIndent / twipsPerPixel);
-    block.setTopMargin(std::max(paragraph.spaceBefore, 0) / twipsPerPixel);
-    block.setBottomMargin(std::max(paragraph.spaceAfter, 0) / twipsPerPixel);
+    block.setLeftMargin(std::max(paragraph.leftIndent, 0) / rtfTwipsPerPixel);
+    block.setRightMargin(std::max(paragraph.rightIndent, 0) / rtfTwipsPerPixel);
+    block.setTextIndent(paragraph.firstIndent / rtfTwipsPerPixel);
+    block.setTopMargin(std::max(paragraph.spaceBefore, 0) / rtfTwipsPerPixel);
+    block.setBottomMargin(std::max(paragraph.spaceAfter, 0) / rtfTwipsPerPixel);
     block.setTabPositions(paragraph.tabs);
     return block;
 }

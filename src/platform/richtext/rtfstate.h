@@ -7,6 +7,8 @@
 
 // The formatting an RTF group saves and restores.
 
+inline constexpr double rtfTwipsPerPixel = 15.0;
+
 struct RtfCharState {
     int font = -1;       // index in the font table; -1 until \f or \deff
     int halfPoints = 24; // \fs
