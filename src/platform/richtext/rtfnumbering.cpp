@@ -102,8 +102,11 @@ bool applyNumberingWord(RtfNumbering& numbering, QByteArrayView word, int parame
     if (word == "pnlvlblt") {
         numbering.level = RtfNumbering::Bullet;
         numbering.style = Style::Bullet;
-    } else if (word == "pnlvlbody" || (word.startsWith("pnlvl") && word != "pnlvlcont")) {
+    } else if (word == "pnlvlbody") {
         numbering.level = RtfNumbering::Body;
+    } else if (word == "pnlvl") {
+        numbering.level = RtfNumbering::Body;
+        numbering.outline = std::clamp(parameter, 1, 9);
     } else if (word == "pnlvlcont") {
         numbering.level = RtfNumbering::Continue;
     } else if (word == "pnstart") {
@@ -119,18 +122,21 @@ bool applyNumberingWord(RtfNumbering& numbering, QByteArrayView word, int parame
 void RtfListMarkers::endParagraph(const RtfNumbering& numbering, bool markerWritten,
                                   QTextBlockFormat& block) {
     if (numbering.level == RtfNumbering::None) {
-        inList = false;
+        levels.fill(Counter{});
         return;
     }
     if (numbering.level == RtfNumbering::Continue)
         return; // a further paragraph of the item before
-    if (inList && numbering == list) {
-        value = std::min(value + 1, 1 << 24);
+    // An outline item ends the lists of the levels below it.
+    for (std::size_t deeper = numbering.outline + 1; deeper < levels.size(); ++deeper)
+        levels[deeper] = Counter{};
+    Counter& counter = levels[numbering.outline];
+    if (counter.counting && numbering == counter.list) {
+        counter.value = std::min(counter.value + 1, 1 << 24);
     } else {
-        list = numbering;
-        value = numbering.start;
-        inList = true;
+        counter = Counter{numbering, numbering.start, true};
     }
+    const int value = counter.value;
     if (markerWritten)
         return;
     QString marker =

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <array>
 #include <optional>
 
 class QTextBlockFormat;
@@ -26,9 +27,10 @@ struct RtfNumbering {
     enum Level { None, Body, Bullet, Continue } level = None;
     rtfnumbering::Style style = rtfnumbering::Style::Decimal;
     int start = 1;
-    QString before; // \pntxtb
-    QString after;  // \pntxta
-    int indent = 0; // \pnindent, twips
+    QString before;  // \pntxtb
+    QString after;   // \pntxta
+    int indent = 0;  // \pnindent, twips
+    int outline = 0; // \pnlvl1 to \pnlvl9; 0 for a body or bullet list
 
     bool operator==(const RtfNumbering&) const = default;
 };
@@ -45,7 +47,10 @@ public:
     void endParagraph(const RtfNumbering& numbering, bool markerWritten, QTextBlockFormat& block);
 
 private:
-    RtfNumbering list; // the settings of the items counted so far
-    int value = 0;
-    bool inList = false;
+    struct Counter {
+        RtfNumbering list; // the settings of the items counted so far
+        int value = 0;
+        bool counting = false;
+    };
+    std::array<Counter, 10> levels; // the body's list, then outline levels 1 to 9
 };

@@ -102,6 +102,10 @@ TEST(RtfPageFeatures, NumbersOldStyleListsFromTheirSettings) {
         {"{\\*\\pn\\pnlvlbody\\pnlcrm\\pnstart4{\\pntxta .}}x\\par y",
          {u"iv."_qs, u"v."_qs, u""_qs}},
         {"{\\*\\pn\\pnlvl2\\pnucrm\\pnstart1{\\pntxta .}}x\\par y", {u"I."_qs, u"II."_qs, u""_qs}},
+        // Outline levels count apart; an item ends the lists below it.
+        {"{\\*\\pn\\pnlvl1\\pnucrm}a\\par{\\*\\pn\\pnlvl2\\pnlcltr}b\\par c\\par"
+         "{\\*\\pn\\pnlvl1\\pnucrm}d\\par{\\*\\pn\\pnlvl2\\pnlcltr}e",
+         {u"I"_qs, u"a"_qs, u"b"_qs, u"II"_qs, u"a"_qs, u""_qs}},
         {"{\\*\\pn\\pnlvlbody\\pnlcltr{\\pntxta )}}x\\par{\\*\\pn\\pnlvlcont}suite\\par"
          "{\\*\\pn\\pnlvlbody\\pnlcltr{\\pntxta )}}y",
          {u"a)"_qs, u""_qs, u"b)"_qs, u""_qs}},
