@@ -35,9 +35,9 @@ void RtfNotes::appendTo(QTextCursor& cursor) {
         return;
     cursor.movePosition(QTextCursor::End);
     if (cursor.block().length() > 1)
-        cursor.insertBlock();
+        cursor.insertBlock(QTextBlockFormat());
     // A short line above the notes, as printed pages separate them from the text.
-    QTextBlockFormat separator = cursor.blockFormat();
+    QTextBlockFormat separator;
     separator.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
                           QTextLength(QTextLength::PercentageLength, 33));
     cursor.setBlockFormat(separator);

@@ -67,6 +67,12 @@ TEST(RtfPageFeatures, PutsFootnotesAfterTheTextAndTheirMarksWhereTheyStand) {
     // Damaged: a note left open ends with the document; one outside every group is none.
     EXPECT_EQ(plainTextOf("{\\rtf1 a\\chftn{\\footnote\\chftn b"), u"a1\r\n\r\n1b"_qs);
     EXPECT_EQ(plainTextOf("\\rtf1 a\\footnote b}c"), u"a"_qs);
+    // Neither the separator nor the notes take the format of the text's last paragraph.
+    QTextDocument doc;
+    readRtf("{\\rtf1 {\\*\\pn\\pnlvlbody\\pndec}\\qc a\\chftn{\\footnote\\chftn x}}", doc);
+    EXPECT_EQ(markersOf(doc), (QStringList{u"1"_qs, u""_qs, u""_qs}));
+    EXPECT_EQ(doc.findBlockByNumber(0).blockFormat().alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(doc.findBlockByNumber(1).blockFormat().alignment(), Qt::AlignLeft);
 }
 
 TEST(RtfPageFeatures, RaisesFootnoteMarksAndRulesTheNotesOff) {

@@ -225,6 +225,9 @@ void RtfReader::closeGroup() {
     else if (!(closed.chars == parent.chars))
         flush();
     groups.pop_back();
+    // The document's last paragraph may end with its group rather than with \par.
+    if (groups.size() == 1 && closed.destination == RtfDestination::Text && !closed.inNote)
+        state().paragraph = closed.paragraph;
     if (closed.destination == RtfDestination::Numbering &&
         state().destination != RtfDestination::Numbering)
         state().paragraph.numbering = numberingBeingDefined;
