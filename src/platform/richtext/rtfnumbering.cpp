@@ -62,8 +62,6 @@ QString number(int value, Style style) {
 namespace rtfnumbering {
 
 std::optional<Style> footnoteStyle(QByteArrayView word) {
-    if (word.startsWith("s"))
-        word = word.sliced(1); // the section's own setting
     static const struct {
         QByteArrayView word;
         Style style;

@@ -16,7 +16,8 @@ enum class Style { Decimal, LowerLetter, UpperLetter, LowerRoman, UpperRoman, Sy
 // * † ‡ §, doubled past the fourth. A bullet has no number: empty.
 QString number(int value, Style style);
 
-// The footnote numbering a document or section control word sets (\ftnnar…).
+// The numbering a notes control word sets (ftnnar…, once the section's s and the
+// endnotes' a are taken off).
 std::optional<Style> footnoteStyle(QByteArrayView word);
 
 } // namespace rtfnumbering

@@ -54,6 +54,12 @@ TEST(RtfPageFeatures, PutsFootnotesAfterTheTextAndTheirMarksWhereTheyStand) {
         {"\\ftnnchi a\\chftn{\\footnote\\chftn x}\\chftn{\\footnote\\chftn y}",
          u"a*†\r\n\r\n*x\r\n†y"},
         {"\\sftnnauc a\\chftn{\\footnote\\chftn x}", u"aA\r\n\r\nAx"},
+        // Endnotes count apart, in their own numbering.
+        {"a\\chftn{\\footnote\\ftnalt\\chftn x}b\\chftn{\\footnote\\chftn y}"
+         "c\\chftn{\\footnote\\ftnalt\\chftn z}",
+         u"aib1cii\r\n\r\nix\r\n1y\r\niiz"},
+        {"\\aftnnar\\saftnstart5 a\\chftn{\\footnote\\ftnalt\\chftn x}{\\footnote\\ftnalt y}",
+         u"a5\r\n\r\n5x\r\ny"},
         // A mark of the writer's own choosing is text like any other.
         {"a{\\super *}{\\footnote{\\super *} x}", u"a*\r\n\r\n* x"},
         {"\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\chftn{\\footnote\\chftn\\intbl n\\cell "

@@ -87,7 +87,8 @@ private:
     bool paragraphWord(QByteArrayView word, bool hasParameter, int parameter);
     bool specialCharacterWord(QByteArrayView word, int parameter);
     void documentWord(QByteArrayView word, int parameter);
-    void noteMark();
+    void insertNoteMark();
+    void makeEndnote();
     void startNote();
     void endNote();
 
@@ -140,6 +141,11 @@ private:
     QTextCursor textCursor;
     bool textCellSeparatorPending = false;
     bool textMarkerWritten = false;
+    // The last footnote mark in the page's text, and the mark of the note being read.
+    QTextCursor textMark;
+    QTextCharFormat textMarkFormat;
+    QTextCursor noteMark;
+    QTextCharFormat noteMarkFormat;
 
     RtfPicture picture;
     QImage placeholder;
@@ -420,7 +426,7 @@ bool RtfReader::specialCharacterWord(QByteArrayView word, int parameter) {
         return true;
     }
     if (word == "chftn") {
-        noteMark();
+        insertNoteMark();
         return true;
     }
     for (const auto& entry : characters) {
@@ -447,15 +453,15 @@ void RtfReader::documentWord(QByteArrayView word, int parameter) {
         state().chars.font = parameter;
     } else if (word == "uc")
         state().unicodeSkip = std::clamp(parameter, 0, 16);
-    else if (word == "ftnstart" || word == "sftnstart")
-        notes.setStart(parameter);
-    else if (const auto style = rtfnumbering::footnoteStyle(word))
-        notes.setStyle(*style);
+    else if (word == "ftnalt")
+        makeEndnote();
+    else
+        notes.numberingWord(word, parameter);
 }
 
 // A note's mark, numbered as the word processor numbers its notes, and raised
 // when the text around it is not.
-void RtfReader::noteMark() {
+void RtfReader::insertNoteMark() {
     if (state().destination != RtfDestination::Text || state().chars.hidden)
         return;
     const QString mark = state().inNote ? notes.currentMark() : notes.nextMark();
@@ -466,7 +472,23 @@ void RtfReader::noteMark() {
     for (QChar c : mark)
         character(c);
     flush();
+    if (!state().inNote) {
+        // An endnote's mark is numbered again once its note says what it is.
+        textMark = cursor;
+        textMark.setPosition(cursor.position() - mark.size(), QTextCursor::KeepAnchor);
+        textMark.setKeepPositionOnInsert(true);
+        textMarkFormat = characterFormat();
+    }
     state().chars = around;
+}
+
+void RtfReader::makeEndnote() {
+    if (!state().inNote)
+        return;
+    const QString mark = notes.makeEndnote(!noteMark.isNull());
+    if (!noteMark.isNull())
+        noteMark.insertText(mark, noteMarkFormat);
+    noteMark = QTextCursor();
 }
 
 // A note's text goes to the notes, in a paragraph of its own; the page's text
@@ -476,6 +498,9 @@ void RtfReader::startNote() {
     textCursor = cursor;
     textCellSeparatorPending = cellSeparatorPending;
     textMarkerWritten = markerWritten;
+    noteMark = textMark;
+    noteMarkFormat = textMarkFormat;
+    textMark = QTextCursor();
     cursor = notes.startNote();
     cellSeparatorPending = false;
     markerWritten = false;
