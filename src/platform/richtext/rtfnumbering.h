@@ -23,7 +23,7 @@ std::optional<Style> footnoteStyle(QByteArrayView word);
 } // namespace rtfnumbering
 
 // The old-style numbering of a paragraph (\pn…): its marker is generated from these
-// settings, since a reader may not write the marker's text (\pntext) for every item.
+// settings, since a writer may leave out the marker's text (\pntext) of some items.
 struct RtfNumbering {
     enum Level { None, Body, Bullet, Continue } level = None;
     rtfnumbering::Style style = rtfnumbering::Style::Decimal;
