@@ -34,10 +34,18 @@ bool holdsAnswer(const QObject& control) {
 
 void AnswerArea::setLocked(bool locked) {
     locked_ = locked;
-    // The controls are added after the frame is made; installing the filter again
-    // on a control that has it changes nothing.
-    for (QWidget* control : findChildren<QWidget*>())
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!holdsAnswer(*control))
+            continue;
+        // The controls are added after the frame is made; installing the filter
+        // again on a control that has it changes nothing.
         control->installEventFilter(this);
+        // A locked control gives up the keyboard, so that the window's own keys
+        // (Escape) still reach the window.
+        control->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
+        if (locked)
+            control->clearFocus();
+    }
 }
 
 bool AnswerArea::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,6 @@
 #include "tests/exotestfixture.h"
 
+#include <QApplication>
 #include <QImage>
 
 namespace {
@@ -10,13 +11,31 @@ void writePicture(const QString& path, QSize size) {
     ASSERT_TRUE(picture.save(path));
 }
 
+// A key typed in the window goes to the control that has the focus, if any.
+void pressEscape(Exo& exo) {
+    QWidget* focused = exo.focusWidget();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(focused ? focused : &exo, &escape);
+}
+
 TEST_F(ExoTest, EscapeAndTheCloseBoxCloseTheTestAsItsCloseImageDoes) {
     writeFixtureTest(fake.appDir.path());
     fake.modalWindows.scriptNext([&](QDialog& dialog) {
         Exo& exo = exoOf(dialog);
+        QApplication::setActiveWindow(&exo);
+        // On an answered typed question, whose answer box had the focus.
+        release(*exo.command4);
+        release(*exo.command4);
+        type(*exo.Text1, "un proton");
+        fake.modalWindows.scriptNext(
+            [](QDialog& feedback) { return static_cast<Cfaux&>(feedback).result(); });
+        pressEnter(*exo.Text1);
+        Q_EMIT exo.Picture1->released(exo.Picture1->height() - 1);
+        EXPECT_EQ(exo.noa->text(), "Question 3 / 3 :");
+
         fake.messages.answerNext(Messages::Answer::No);
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QCoreApplication::sendEvent(&exo, &escape);
+        pressEscape(exo);
+        EXPECT_EQ(fake.messages.shown.size(), 1);
         EXPECT_TRUE(exo.isVisible()) << "the pupil chose to stay";
         EXPECT_TRUE(session.testEnCours);
         fake.messages.answerNext(Messages::Answer::Yes);
