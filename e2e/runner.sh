@@ -182,16 +182,6 @@ above() {
     [ "$order" = "$1" ]
 }
 
-# window_of_width WIDTH: the visible window that wide (the test windows have no
-# title of their own to search for).
-window_of_width() {
-    local id found=""
-    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-        [ "$(window_geometry "$id" | cut -d' ' -f3)" = "$1" ] && found=$id
-    done
-    [ -n "$found" ] && echo "$found"
-}
-
 # click ID X Y: a left click at a point of the window.
 click() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
