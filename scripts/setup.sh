@@ -16,6 +16,7 @@ packages=(
     xvfb xdotool x11-utils x11-xserver-utils imagemagick espeak-ng
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     fonts-liberation fonts-dejavu-core
+    librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
