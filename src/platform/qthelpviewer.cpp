@@ -5,12 +5,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 bool QtHelpViewer::showContents(const QString& helpFile) {
+    if (processes_.activate(viewer_))
+        return true;
     const QString viewer = QStringLiteral("helpviewer");
     const QFileInfo beside(QDir(QCoreApplication::applicationDirPath()), viewer);
     const QString path = beside.isFile() && beside.isExecutable() ? beside.absoluteFilePath()
                                                                   : locateProgram(viewer);
-    return !path.isEmpty() && QProcess::startDetached(path, {helpFile});
+    viewer_ = path.isEmpty()
+                  ? 0
+                  : processes_.start(path, {helpFile}, Processes::WindowStyle::NormalFocus);
+    return viewer_ != 0;
 }
