@@ -8,11 +8,11 @@ out=$(cd "$(dirname "$0")/../companions/help" && pwd)/pictures
 mkdir -p "$out"
 
 # picture ID NAME [GEOMETRY]: the window (or the part WxH+X+Y of it) into NAME,
-# narrowed to 480 pixels at most to fit the help viewer's page.
+# narrowed to 440 pixels at most to fit the help viewer's page.
 picture() {
     local raw="$work/$2"
     import -window "$1" ${3:+-crop "$3"} "$raw"
-    convert "$raw" +repage -resize '480x>' -strip "$out/$2"
+    convert "$raw" +repage -resize '440x>' -strip "$out/$2"
 }
 
 # fresh: the navigator started again on the summary.
