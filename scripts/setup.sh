@@ -13,7 +13,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev libtomlplusplus-dev
     libx11-dev libxrandr-dev
-    xvfb xdotool x11-utils x11-xserver-utils imagemagick espeak-ng
+    xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick espeak-ng
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     fonts-liberation fonts-dejavu-core
     librsvg2-bin desktop-file-utils appstream dpkg-dev file
