@@ -10,11 +10,15 @@ namespace {
 
 QString inlineHtml(const QString& line) {
     static const QRegularExpression bold(QStringLiteral("\\*\\*(.+?)\\*\\*"));
-    return line.toHtmlEscaped().replace(bold, QStringLiteral("<b>\\1</b>"));
+    static const QRegularExpression shortcut(QStringLiteral("&amp;(\\w)"));
+    return line.toHtmlEscaped()
+        .replace(bold, QStringLiteral("<b>\\1</b>"))
+        .replace(shortcut, QStringLiteral("<u>\\1</u>"));
 }
 
 QString plain(const QString& line) {
-    return QString(line).remove(QStringLiteral("**"));
+    static const QRegularExpression shortcut(QStringLiteral("&(\\w)"));
+    return QString(line).remove(QStringLiteral("**")).replace(shortcut, QStringLiteral("\\1"));
 }
 
 // Builds one topic's HTML line by line, closing a paragraph, a list or an example

@@ -10,7 +10,8 @@
 //   "! picture Caption"  a picture (a path relative to the help file), its caption under it;
 //   four spaces, text    an example, shown as typed;
 //   any other line       text: consecutive lines make one paragraph, a blank line ends it.
-// "**words**" is shown in bold.
+// "**words**" is shown in bold; "&" before a letter underlines it, as in a button's
+// caption ("C&himie").
 struct HelpTopic {
     QString title;
     QString html;

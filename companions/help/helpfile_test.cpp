@@ -40,8 +40,8 @@ TEST(HelpFile, EachKindOfLineBecomesItsBlock) {
          "<pre>2 * sin 30 + 1   donne 2\nlog 1000</pre>"},
         {"! aide/table.png La table déployée.",
          "<p align=\"center\"><img src=\"aide/table.png\"/><br/><i>La table déployée.</i></p>"},
-        {"Le bouton **&Aide** & <le guide>.",
-         "<p>Le bouton <b>&amp;Aide</b> &amp; &lt;le guide&gt;.</p>"},
+        {"Le bouton **&Aide** & <le guide>, S&uivant.",
+         "<p>Le bouton <b><u>A</u>ide</b> &amp; &lt;le guide&gt;, S<u>u</u>ivant.</p>"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(topicHtml(QString::fromUtf8(c.body)), QString::fromUtf8(c.html)) << c.body;
@@ -49,10 +49,11 @@ TEST(HelpFile, EachKindOfLineBecomesItsBlock) {
 
 TEST(HelpFile, ASearchLooksInTheTitleTheTextAndTheCaptionsWithoutMarkup) {
     const HelpFile help = parseHelp(
-        QStringLiteral("T\n# Les vidéos\n- **lecture** ;\n! aide/v.png Sept boutons\n    2 ^ 3\n"));
+        QStringLiteral("T\n# Les vidéos\n- **lecture** ;\n! aide/v.png Sept boutons\n    2 ^ 3\n"
+                       "Le bouton S&uivant.\n"));
     ASSERT_EQ(help.topics.size(), 1);
     const QString text = help.topics[0].text;
-    for (const char* word : {"Les vidéos", "lecture ;", "Sept boutons", "2 ^ 3"})
+    for (const char* word : {"Les vidéos", "lecture ;", "Sept boutons", "2 ^ 3", "Suivant"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word;
     EXPECT_FALSE(text.contains(QStringLiteral("**")));
 }
