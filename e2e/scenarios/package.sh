@@ -48,6 +48,10 @@ apt install "$deb"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "the installed desktop entry is not valid"
 fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net /usr/share/metainfo/fr.galvane.Galvane.metainfo.xml >/dev/null ||
+        fail "the installed metainfo is not valid"
+fi
 [ -f "$installed/GLXNOV.glb" ] && ! owned "$installed/GLXNOV.glb" || fail "the demo course is not the school's"
 [ "$(stat -c %a "$installed/TEMPO.GXS")" = 666 ] || fail "the flag file is not writable by every user"
 [ "$(read_record "$installed/TEMPO.GXS" 22)" = "2.01" ] || fail "the flag file lacks the installed version"
