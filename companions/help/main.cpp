@@ -3,6 +3,7 @@
 // helpfile.h). It notes its start in companions.log beside it, as the other
 // stand-ins do.
 
+#include "common/windowsystem.h"
 #include "helpfile.h"
 #include "helpwindow.h"
 
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 
 int main(int argc, char** argv) {
+    preferX11InWaylandSession();
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
     QFile log(
