@@ -25,8 +25,10 @@ sleep 0.3
 key_to "$message" Return
 
 tries=300
+# A window of the ended instance may linger a moment: it has no owner to tell.
 until id=$(wait_window "$form" 1) && ! kill -0 "$first" 2>/dev/null &&
-    [ "$(xdotool getwindowpid "$id")" != "$first" ]; do
+    owner=$(xdotool getwindowpid "$id" 2>/dev/null) && [ -n "$owner" ] &&
+    [ "$owner" != "$first" ]; do
     ((tries-- > 0)) || fail "the re-check shows no new window"
 done
 [ "$(xdotool getdisplaygeometry)" = "1024 768" ] || fail "the screen is $(xdotool getdisplaygeometry)"
