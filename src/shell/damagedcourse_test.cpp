@@ -327,7 +327,11 @@ const Cas cas[] = {
              Q_EMIT exo.command5->clicked();
          });
      },
-     {}},
+     {},
+     [](Cours& c) {
+         EXPECT_EQ(c.fake.modalWindows.shown, (QList<QString>{"exo", "Cfaux"}))
+             << "read as 32 767, which no ticking gives";
+     }},
     {"document sans marques",
      [](Cours& c) { c.ecrire("TC01.rtf", "{\\rtf1 Rien ici}"); },
      [](Cours& c) {
