@@ -54,7 +54,7 @@ window_pid() { xdotool getwindowpid "$1" 2>/dev/null || true; }
 # pixel_at ID X Y: "R G B" of a point of the window, 8 bits each.
 pixel_at() {
     local x y width height
-    read -r x y width height < <(window_geometry "$1")
+    read -r x y width height < <(client_geometry "$1")
     import -window root -crop "1x1+$((x + $2))+$((y + $3))" -depth 8 txt:- 2>/dev/null |
         sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | head -n 1
 }

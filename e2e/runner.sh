@@ -1,4 +1,5 @@
-# End-to-end runner, sourced by each scenario: a virtual screen of a given size, a
+# End-to-end runner, sourced by each scenario: a virtual screen of a given size with a
+# window manager on it (framed windows, stacking and activation as on a desktop), a
 # fresh application directory laid out from the built one, the real GALVANE.EXE
 # started in it, windows awaited by title, screenshots, the flag file read, and
 # everything it started stopped on exit.
@@ -9,7 +10,7 @@
 set -euo pipefail
 export ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 
-for tool in Xvfb xdotool import; do
+for tool in Xvfb xdotool import openbox xprop xwininfo; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
 
@@ -56,11 +57,23 @@ start_screen() {
         if DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; then
             started+=("$pid")
             export DISPLAY=":$number"
+            start_window_manager
             return 0
         fi
         kill "$pid" 2>/dev/null || true
     done
     fail "Xvfb did not start"
+}
+
+# start_window_manager: openbox on the screen, awaited until it manages windows.
+start_window_manager() {
+    local tries=100
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    started+=("$!")
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        ((tries-- > 0)) || fail "the window manager did not start"
+        sleep 0.1
+    done
 }
 
 # layout_app: the built application directory copied into the scenario's folder.
@@ -133,10 +146,40 @@ no_window() {
     [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true)" ]
 }
 
-# window_geometry ID: "X Y WIDTH HEIGHT".
+# client_geometry ID: "X Y WIDTH HEIGHT" of the window's own area on the screen
+# (xwininfo, not xdotool, whose position of a framed window counts the frame twice).
+client_geometry() {
+    local info
+    info=$(xwininfo -id "$1")
+    printf '%s %s %s %s\n' \
+        "$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")" \
+        "$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")" \
+        "$(sed -n 's/^ *Width: *//p' <<<"$info")" \
+        "$(sed -n 's/^ *Height: *//p' <<<"$info")"
+}
+
+# window_geometry ID: "X Y WIDTH HEIGHT" of the window as framed by the window
+# manager (the outer size a program asks for).
 window_geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$X $Y $WIDTH $HEIGHT"
+    local left=0 right=0 top=0 bottom=0 extents x y width height
+    read -r x y width height < <(client_geometry "$1")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -o '[0-9, ]*$' || true)
+    [ -n "$extents" ] && IFS=', ' read -r left right top bottom <<<"$extents"
+    echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
+}
+
+# stacking: the managed windows' ids from the bottom up, in decimal.
+stacking() {
+    xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' | while read -r id; do
+        printf '%d\n' "$id"
+    done
+}
+
+# above ID OTHER: true when window ID lies above window OTHER.
+above() {
+    local order
+    order=$(stacking | grep -n -x -E "$1|$2" | cut -d: -f2 | tail -n 1)
+    [ "$order" = "$1" ]
 }
 
 # click ID X Y: a left click at a point of the window.

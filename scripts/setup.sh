@@ -14,7 +14,8 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev libtomlplusplus-dev
     libx11-dev libxrandr-dev
-    xvfb xdotool x11-utils x11-xserver-utils imagemagick espeak-ng
+    xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick espeak-ng
+    weston xwayland qt6-wayland
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     fonts-liberation fonts-dejavu-core
 )

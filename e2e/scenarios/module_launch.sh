@@ -3,16 +3,6 @@
 # the flag file, the warning when another module is asked for while it runs (No by
 # Enter), and brought back to the front rather than started twice.
 source "$(dirname "$0")/../runner.sh"
-command -v xwininfo >/dev/null || { echo "SKIP: xwininfo is missing"; exit 77; }
-
-# above ID OTHER: true when window ID lies above window OTHER (xwininfo lists the
-# root's children from the top down).
-above() {
-    local first
-    first=$(xwininfo -root -children |
-        grep -o -m 1 -E "^ +($(printf '0x%x' "$1")|$(printf '0x%x' "$2")) " | tr -d ' ')
-    [ "$first" = "$(printf '0x%x' "$1")" ]
-}
 
 start_on_summary
 click "$window" 141 76 # C&himie

@@ -93,6 +93,18 @@ TEST_F(PowersOfTen, ThreeStepsDownFromTheUniverseReachTheNearestStar) {
     EXPECT_FALSE(m.command11->isHidden());
 }
 
+TEST_F(PowersOfTen, LeftAtTheBacteriumTheViewerReopensWithoutItsSpecies) {
+    creerImages(fake.appDir.path() + u'/');
+    demanderPage(navigateur, univers);
+    for (int i = 0; i < 10; ++i)
+        Command9_Click(navigateur);
+    ASSERT_FALSE(m.Label8->isHidden());
+    demanderPage(navigateur, QStringLiteral("1.1. Les atomes"));
+    demanderPage(navigateur, univers);
+    EXPECT_EQ(m.Label25->text(), u"L'Univers et ses milliers d'amas de galaxies.");
+    EXPECT_TRUE(m.Label8->isHidden());
+}
+
 TEST_F(PowersOfTen, APictureMissingBesideTheProgramIsTakenFromTheDataFolder) {
     QTemporaryDir disque;
     repertoireDonnees = disque.path() + u'/';

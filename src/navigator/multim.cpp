@@ -25,7 +25,9 @@ Multim::Multim(double twipsPerPixelX, double twipsPerPixelY, QWidget* parent)
     : QWidget(parent), twips_(twipsPerPixelX, twipsPerPixelY),
       outerSize_(d::outerWidth, d::outerHeight) {
     Q_INIT_RESOURCE(multim);
-    name(*this, u"multim", -1, QStringLiteral("Galvane"));
+    // No accessible name of its own: a screen reader then announces the caption, which
+    // follows each page.
+    name(*this, u"multim", -1, QString());
     resize(d::clientWidth, d::clientHeight);
     setAutoFillBackground(true);
     setMouseTracking(true);
@@ -75,6 +77,8 @@ void Multim::buildPage() {
     Label9 = label(this, u"Label9", -1, QStringLiteral("Sommaire"));
     Label9->setGeometry(d::Label9);
     Label9->setAttribute(Qt::WA_TranslucentBackground);
+    // Drawn over the band only: clicks go to what lies beneath.
+    Label9->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     texteur = new RichTextBox(this);
     name(*texteur, u"texteur", -1, QStringLiteral("Texte de la page"));
@@ -96,6 +100,8 @@ void Multim::buildPage() {
     Labelapres = label(this, u"Labelapres", -1, QString());
     Labelapres->setGeometry(d::Labelapres);
     Labelapres->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (FormLabel* link : {Labelavant, Labelapres})
+        link->setWordWrap(true);
     for (QWidget* link : {static_cast<QWidget*>(avantcours), static_cast<QWidget*>(Labelavant),
                           static_cast<QWidget*>(suite), static_cast<QWidget*>(Labelapres)})
         link->hide();
@@ -142,6 +148,7 @@ void Multim::buildMedia() {
     Imagexe = image(this, u"Imagexe", -1, picture(u"module1"), QString());
     Imagexe->setAccessibleName(QStringLiteral("Module de simulation"));
     Imagexe->move(d::Imagexe);
+    setPointer(*Imagexe, PointerKind::Custom, handCursor(picture(u"hand")));
     Imagexe->hide();
     Labelexe = label(this, u"Labelexe", -1, QString());
     Labelexe->setGeometry(d::Labelexe);

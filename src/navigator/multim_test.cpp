@@ -132,3 +132,10 @@ TEST_F(MultimDesign, ControlsFitTheClientArea) {
         EXPECT_TRUE(QRect(QPoint(), frame1.size()).contains(child->geometry()))
             << child->objectName().toStdString();
 }
+
+TEST_F(MultimDesign, ThePageModuleIconTakesTheHandLikeTheOtherLaunchIcons) {
+    const QCursor main = window.Image6(1)->cursor();
+    ASSERT_EQ(main.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window.Imagexe->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window.Imagexe->cursor().pixmap().toImage(), main.pixmap().toImage());
+}

@@ -19,16 +19,19 @@ inline constexpr int clientHeight = 566;
 // Title bands, page area, links (pixels).
 inline constexpr QRect titre{0, 0, 792, 60};
 inline constexpr QRect bastitre{0, 536, 792, 30};
-inline constexpr QRect Label9{20, 0, 300, 60};
+// The summaries' heading spans the band, so the longest theme heading shows whole.
+inline constexpr QRect Label9{20, 0, 752, 60};
 inline constexpr QRect texteur{328, 104, 455, 417};
 inline constexpr int texteurRightMargin = 430;
 inline constexpr QRect Picture4{20, 100, 280, 400};
 inline constexpr QRect avant{6, 539, 86, 24};
 inline constexpr QRect apres{96, 539, 86, 24};
 inline constexpr QPoint avantcours{196, 541};
-inline constexpr QRect Labelavant{220, 540, 250, 22};
+// The link captions wrap onto a second line of the band rather than lose a part of
+// a long key.
+inline constexpr QRect Labelavant{220, 537, 250, 28};
 inline constexpr QPoint suite{766, 541};
-inline constexpr QRect Labelapres{480, 540, 282, 22};
+inline constexpr QRect Labelapres{480, 537, 282, 28};
 
 // The command row under the upper band.
 inline constexpr QPoint Image2{4, 63};

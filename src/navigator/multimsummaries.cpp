@@ -64,8 +64,10 @@ void Multim::buildSummaries() {
     Label12->setWordWrap(true);
     Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Frathem = frame(this, u"Frathem", QStringLiteral("Contenu du thème"));
-    Frathem->setGeometry(d::menugeneral);
+    // Inside `menugeneral`, so whatever hides the general summary's choices hides the
+    // theme contents too.
+    Frathem = frame(menugeneral, u"Frathem", QStringLiteral("Contenu du thème"));
+    Frathem->setGeometry(0, 0, menugeneral->width(), menugeneral->height());
     Frathem->setMouseTracking(true);
     for (int k = 0; k <= 3; ++k) {
         FormLabel* heading = label(Frathem, u"Label26", k, QString());

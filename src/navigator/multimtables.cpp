@@ -55,6 +55,10 @@ void Multim::buildTables() {
     name(*VScroll1, u"VScroll1", -1, QStringLiteral("Défilement de la table"));
     VScroll1->setGeometry(d::VScroll1);
     VScroll1->setRange(0, 0);
+    // A value counts two twips of the table: an arrow moves one entry line, a page most
+    // of the viewport.
+    VScroll1->setSingleStep(d::entryHeight / 2);
+    VScroll1->setPageStep(int(Picture1->height() * twips_.perPixelY() * 0.9 / 2));
     VScroll1->hide();
 
     titrelivre = whiteFrame(tablematchi, u"titrelivre", -1, QStringLiteral("Titre du livre"));

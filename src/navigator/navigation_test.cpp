@@ -1,5 +1,6 @@
 #include "common/recordfile.h"
 #include "modules/flagfile.h"
+#include "navigator/chapterentries.h"
 #include "navigator/chapterheights.h"
 #include "navigator/history.h"
 #include "navigator/multim.h"
@@ -14,6 +15,7 @@
 #include "platform/forms/picturebox.h"
 #include "platform/richtext/richtextbox.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -21,7 +23,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
+#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -73,6 +78,7 @@ TEST_F(Navigation, APageShowsItsTitleTextLinksAndIcons) {
     aller(noyau);
     EXPECT_EQ(state.cleCourante, noyau);
     EXPECT_EQ(m.windowTitle(), QStringLiteral("Chimie"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&m)->text(QAccessible::Name), u"Chimie");
     EXPECT_EQ(state.bandeauCourant, QStringLiteral("Le noyau de l'atome"));
     EXPECT_TRUE(m.menugeneral->isHidden());
     EXPECT_FALSE(m.texteur->isHidden());
@@ -105,6 +111,7 @@ TEST_F(Navigation, HeadingsSplitAtTheirFirstHyphen) {
     EXPECT_EQ(state.bandeauCourant, QStringLiteral("La lumière-blanche"));
     aller(large);
     EXPECT_EQ(m.windowTitle(), QStringLiteral("Chimie"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&m)->text(QAccessible::Name), u"Chimie");
     EXPECT_EQ(state.bandeauCourant, large);
 }
 
@@ -464,3 +471,90 @@ TEST(PicturePlacement, HalfPixelsRoundToEvenAndTheLeftEdgeStaysOnScreen) {
 }
 
 } // namespace
+
+// Even when the credits cannot be shown, the video has stopped before the message.
+TEST_F(Navigation, CreditsStopTheVideoFirst) {
+    m.projo->show();
+    m.Frame1->show();
+    QFile::remove(cheminBase);
+    fake.messages.answerNext(Messages::Answer::Ok);
+    m.Command13->click();
+    EXPECT_EQ(fake.mediaControl.log, QStringList{u"Close"_qs});
+    EXPECT_TRUE(m.projo->isHidden());
+    EXPECT_TRUE(m.Frame1->isHidden());
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_EQ(fake.messages.shown[0].title, QStringLiteral("ERREUR FATALE"));
+}
+
+// The theme contents lie inside the general summary's frame: a page or a table hides
+// them, and the general summary brings back its Ecologia launcher.
+TEST_F(Navigation, ThemeContentsGoWithTheSummaryThatShowsThem) {
+    m.show();
+    for (const auto& [theme, ouvrir] :
+         std::vector<std::pair<int, std::function<void()>>>{{1, [&] { aller(atomes); }},
+                                                            {2, [&] { m.command5->click(); }},
+                                                            {3, [&] { m.Image1(1)->clicked(); }},
+                                                            {1, [&] { m.Command13->click(); }}}) {
+        m.Command2->click();
+        (theme == 1 ? m.Imath1 : theme == 2 ? m.Imath2 : m.Imath3)->clicked();
+        ASSERT_TRUE(m.Frathem->isVisible()) << theme;
+        EXPECT_FALSE(m.Image3->isVisible());
+        ouvrir();
+        EXPECT_FALSE(m.Frathem->isVisible()) << theme;
+        m.Command2->click();
+        EXPECT_FALSE(m.Frathem->isVisible());
+        EXPECT_TRUE(m.Image3->isVisible());
+        EXPECT_TRUE(m.Label12->isVisible());
+    }
+}
+
+// Headings, theme entries and the next-page link show their whole caption.
+TEST_F(Navigation, LongCaptionsAreReadableInFull) {
+    m.show();
+    const auto entier = [](const QLabel& label) {
+        const QFontMetrics metrics(label.font());
+        const QRect besoin =
+            metrics.boundingRect(QRect(0, 0, label.width(), 10000),
+                                 int(label.alignment()) | Qt::TextWordWrap, label.text());
+        return label.wordWrap() ? besoin.height() <= label.height()
+                                : metrics.horizontalAdvance(label.text()) <= label.width();
+    };
+    for (FormLabel* theme : {m.Imath1, m.Imath2, m.Imath3}) {
+        theme->clicked();
+        EXPECT_TRUE(entier(*m.Label9)) << m.Label9->text().toStdString();
+        EXPECT_LE(m.Label9->geometry().bottom(), m.titre->geometry().bottom());
+        for (const auto& [k, entree] : m.Label20)
+            if (!entree->isHidden())
+                EXPECT_TRUE(entier(*entree))
+                    << entree->text().toStdString() << " "
+                    << QFontMetrics(entree->font()).horizontalAdvance(entree->text()) << " in "
+                    << entree->width() << " " << entree->font().family().toStdString() << " "
+                    << entree->font().pointSize();
+    }
+    m.Labelapres->setText(QStringLiteral("1.2. Application : conducteurs ohmiques en série"));
+    m.Labelavant->setText(m.Labelapres->text());
+    EXPECT_TRUE(entier(*m.Labelapres));
+    EXPECT_TRUE(entier(*m.Labelavant));
+}
+
+// An arrow moves the table by one entry line, a page by most of the viewport, and the
+// wheel over an entry turns the scroll bar, which places the table.
+TEST_F(Navigation, TheTablesScrollByLinesPagesAndTheWheel) {
+    m.show();
+    m.command5->click();
+    m.btpm(6)->click();
+    ASSERT_FALSE(m.VScroll1->isHidden());
+    m.VScroll1->setValue(0);
+    m.VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(m.twips().rect(*m.tablematchi).top(), -240); // one entry line
+    const int page = m.VScroll1->pageStep() * 2 / 15;
+    EXPECT_GE(page, m.Picture1->height() * 3 / 4);
+    EXPECT_LE(page, m.Picture1->height());
+
+    m.VScroll1->setValue(0);
+    QWheelEvent roue(QPointF(2, 2), QPointF(2, 2), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(m.ettext(chapterentries::firstEntry(6)), &roue);
+    EXPECT_GT(m.VScroll1->value(), 0);
+    EXPECT_EQ(m.twips().rect(*m.tablematchi).top(), -2 * m.VScroll1->value());
+}

@@ -88,6 +88,9 @@ void ouvrirPuissancesDeDix(Multim& m) {
     m.Frame1->raise();
     m.Label24->setText(QStringLiteral("24"));
     m.Label25->setText(QStringLiteral("L'Univers et ses milliers d'amas de galaxies."));
+    // The species name belongs to the bacterium's picture only; a viewer left there
+    // must not carry it over to the universe's caption.
+    m.Label8->hide();
     m.Command9->show();
     m.command11->hide();
 }

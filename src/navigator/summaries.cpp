@@ -20,7 +20,8 @@ constexpr int styleSommaire = 4;
 
 void montrerTitre(Multim& m, const QString& texte, int top, int taille) {
     m.Label9->setText(texte);
-    m.Label9->move(m.Label9->x(), top);
+    // The heading stays within the upper band, whatever its top.
+    m.Label9->setGeometry(m.Label9->x(), top, m.Label9->width(), m.titre->height() - top);
     QFont font = m.Label9->font();
     font.setPointSize(taille);
     m.Label9->setFont(font);
@@ -122,7 +123,11 @@ void afficherSommaireMatiere(SommaireContexte& contexte, bool chimie) {
 } // namespace
 
 void afficherSommaire(SommaireContexte& contexte) {
-    contexte.multim.Frathem->hide();
+    Multim& m = contexte.multim;
+    m.Frathem->hide();
+    // The theme contents hide the Ecologia launcher; it belongs to the general summary.
+    m.Image3->show();
+    m.Label12->show();
     preparerSommaire(contexte, {couverture, QStringLiteral("Sommaire"), 0, 36, styleSommaire, true},
                      QStringLiteral("soma0"));
 }

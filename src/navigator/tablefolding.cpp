@@ -4,6 +4,8 @@
 #include "navigator/tablelayout.h"
 #include "platform/forms/formlabel.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <cmath>
@@ -97,7 +99,32 @@ void basculerChapitre(Multim& m, int i, const std::array<qint16, 31>& hauteursCh
     placerTitresParties(m);
 }
 
+namespace {
+
+// The wheel over the table, its chapters and entries turns the scroll bar, so the
+// table is placed by the scroll bar's own rule.
+class MoletteTable : public QObject {
+public:
+    MoletteTable(Multim& m) : QObject(&m), m_(m) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Wheel || m_.VScroll1->isHidden())
+            return false;
+        QCoreApplication::sendEvent(m_.VScroll1, event);
+        return true;
+    }
+
+private:
+    Multim& m_;
+};
+
+} // namespace
+
 void connecterTables(Multim& m, const std::array<qint16, 31>& hauteursChapitres) {
+    auto* molette = new MoletteTable(m);
+    m.Picture1->installEventFilter(molette);
+    for (QWidget* partie : m.Picture1->findChildren<QWidget*>())
+        partie->installEventFilter(molette);
     QObject::connect(m.VScroll1, &QScrollBar::valueChanged, &m, [&m](int valeur) {
         for (QFrame* table : {m.tablematchi, m.tablematphy}) {
             if (!table->isHidden())

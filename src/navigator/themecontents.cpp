@@ -4,6 +4,7 @@
 #include "navigator/namedpages.h"
 #include "platform/forms/formlabel.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <array>
 #include <vector>
@@ -83,6 +84,35 @@ void donnerAspect(FormLabel& label, int taille, bool gras, const QColor& couleur
     label.setPalette(palette);
 }
 
+constexpr const char* tailleDessin = "tailleDessin";
+constexpr int margeDroite = 4;
+
+// The label's design size, undoing what an earlier theme's fitting did.
+void retrouverTaille(FormLabel& label) {
+    QFont font = label.font();
+    const QVariant taille = label.property(tailleDessin);
+    if (taille.isValid()) {
+        font.setPointSizeF(taille.toReal());
+        label.setFont(font);
+    } else {
+        label.setProperty(tailleDessin, font.pointSizeF());
+    }
+}
+
+// A one-line caption takes the room to the frame's edge; one still too wide is drawn
+// smaller, bold included (the hover makes it bold), rather than cut.
+void tenirSurUneLigne(FormLabel& label, int largeurCadre) {
+    label.resize(largeurCadre - label.x() - margeDroite, label.height());
+    QFont font = label.font();
+    font.setBold(true);
+    const int besoin = QFontMetrics(font).horizontalAdvance(label.text());
+    if (besoin <= label.width())
+        return;
+    font = label.font();
+    font.setPointSizeF(font.pointSizeF() * label.width() / besoin);
+    label.setFont(font);
+}
+
 // The steps every theme runs first.
 void preparerTheme(Multim& m) {
     const TwipsScale& twips = m.twips();
@@ -118,6 +148,9 @@ void montrerTheme(Multim& m, int theme) {
     for (const Ligne& ligne : themes()[theme - 1]) {
         const bool titre = ligne.genre == Genre::Titre;
         FormLabel* label = titre ? m.Label26(ligne.index) : m.Label20(ligne.index);
+        // Entries 0, 7 and 8 have just been given their size.
+        if (titre || (ligne.index != 0 && ligne.index != 7 && ligne.index != 8))
+            retrouverTaille(*label);
         label->setText(titre ? QString::fromUtf16(ligne.titre)
                              : namedpages::themeEntries[theme - 1][ligne.index].toString());
         twips.setTop(*label, ligne.haut);
@@ -130,6 +163,8 @@ void montrerTheme(Multim& m, int theme) {
             donnerAspect(*label, 10, true, QColor(255, 128, 0));
             twips.setLeft(*label, twips.rect(*m.Label26(0)).left());
         }
+        if (ligne.aspect != Aspect::Fixe)
+            tenirSurUneLigne(*label, m.Frathem->width());
         label->show();
     }
 }

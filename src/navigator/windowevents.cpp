@@ -145,7 +145,7 @@ void connecterSommaires(NavigationContexte& contexte) {
         QObject::connect(themes[t - 1].second, &FormLabel::clicked, &m, theme);
     }
     QObject::connect(m.Command13, &QPushButton::clicked, &m,
-                     [&contexte] { demanderPage(contexte, namedpages::credits.toString()); });
+                     [&contexte] { quitterPourPage(contexte, namedpages::credits.toString()); });
 }
 
 // A label beside an icon does what the icon does, with the hourglass meanwhile where

@@ -1,12 +1,20 @@
 #include "platform/qtmediacontrol.h"
 
 #include <QAudioOutput>
+#include <QEventLoop>
 #include <QMediaPlayer>
+#include <QTimer>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <QVideoWidget>
 #include <algorithm>
+
+namespace {
+
+constexpr int loadBoundMs = 5000;
+
+} // namespace
 
 QtMediaControl::QtMediaControl() = default;
 
@@ -74,7 +82,32 @@ bool QtMediaControl::open() {
     paused_ = false;
     player_->setSource(QUrl::fromLocalFile(fileName_));
     setDisplayWindow(window_);
-    return player_->error() == QMediaPlayer::NoError;
+    return waitUntilLoaded();
+}
+
+// The first "to the end", "step" or "back" needs the length. Bounded, so that a
+// pipeline that never answers cannot freeze the window.
+bool QtMediaControl::waitUntilLoaded() {
+    const auto settled = [this] {
+        const QMediaPlayer::MediaStatus status = player_->mediaStatus();
+        return player_->error() != QMediaPlayer::NoError || status == QMediaPlayer::InvalidMedia ||
+               status == QMediaPlayer::NoMedia ||
+               (status != QMediaPlayer::LoadingMedia && player_->duration() > 0);
+    };
+    if (!settled()) {
+        QEventLoop loop;
+        const auto check = [&] {
+            if (settled())
+                loop.quit();
+        };
+        QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, &loop, check);
+        QObject::connect(player_.get(), &QMediaPlayer::durationChanged, &loop, check);
+        QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, &loop, check);
+        QTimer::singleShot(loadBoundMs, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return player_->error() == QMediaPlayer::NoError &&
+           player_->mediaStatus() != QMediaPlayer::InvalidMedia;
 }
 
 void QtMediaControl::close() {

@@ -12,6 +12,8 @@ class QVideoWidget;
 // QMediaPlayer drawing into a QVideoWidget laid over the display window. Nothing is
 // created before the first "Open", so a start-up that only closes stays light.
 // "Stop" halts where the video is, as the device does; "Pause" pressed again resumes.
+// "Open" returns once the video's length is known or loading failed, as the device's
+// commands wait until done.
 class QtMediaControl : public MediaControl {
 public:
     QtMediaControl();
@@ -27,6 +29,7 @@ public:
 
 private:
     bool open();
+    bool waitUntilLoaded();
     void close();
     void play();
     void moveBy(qint64 milliseconds);

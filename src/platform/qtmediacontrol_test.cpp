@@ -1,5 +1,8 @@
 #include "platform/qtmediacontrol.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 TEST(QtMediaControl, CloseWorksBeforeAnythingWasOpenedAndPlayNeedsAFile) {
@@ -18,4 +21,32 @@ TEST(QtMediaControl, NothingOpenHasNoLengthAndRefusesTheMovingCommands) {
     for (auto command : {MediaControl::Command::Step, MediaControl::Command::Back,
                          MediaControl::Command::Prev, MediaControl::Command::Pause})
         EXPECT_FALSE(control.send(command));
+}
+
+// The first press after opening acts on a video whose length is known.
+TEST(QtMediaControl, OpenReturnsWithTheLengthOfARealVideo) {
+    QWidget window;
+    QtMediaControl control;
+    control.setDisplayWindow(&window);
+    control.setFileName(QStringLiteral(DEMO_VIDEO));
+    ASSERT_TRUE(control.send(MediaControl::Command::Open));
+    EXPECT_GT(control.length(), 0);
+
+    control.setFrom(control.length());
+    EXPECT_TRUE(control.send(MediaControl::Command::Play));
+}
+
+TEST(QtMediaControl, OpenFailsOnAFileThatIsNoVideo) {
+    QTemporaryDir dir;
+    QFile text(dir.filePath("pas-une-video.avi"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("ceci n'est pas une vidéo");
+    text.close();
+
+    QWidget window;
+    QtMediaControl control;
+    control.setDisplayWindow(&window);
+    control.setFileName(text.fileName());
+    EXPECT_FALSE(control.send(MediaControl::Command::Open));
+    EXPECT_EQ(control.length(), 0);
 }
