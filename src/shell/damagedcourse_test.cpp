@@ -441,9 +441,9 @@ void PrintTo(const Cas& c, std::ostream* os) {
     *os << c.nom;
 }
 
-class CoursAbime : public ::testing::TestWithParam<Cas> {};
+class DamagedCourse : public ::testing::TestWithParam<Cas> {};
 
-TEST_P(CoursAbime, LeNavigateurDonneSonMessageOuSonRepliEtRepondEncore) {
+TEST_P(DamagedCourse, TheNavigatorGivesItsMessageOrFallbackAndStillAnswers) {
     const Cas& cas = GetParam();
     Cours c;
     const QDir fixture(QStringLiteral(FIXTURE_APP));
@@ -484,7 +484,7 @@ TEST_P(CoursAbime, LeNavigateurDonneSonMessageOuSonRepliEtRepondEncore) {
     EXPECT_FALSE(c.multim.texteur->plainText().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Matrice, CoursAbime, ::testing::ValuesIn(cas),
+INSTANTIATE_TEST_SUITE_P(Matrix, DamagedCourse, ::testing::ValuesIn(cas),
                          [](const ::testing::TestParamInfo<Cas>& info) {
                              return std::to_string(info.index);
                          });
