@@ -2,6 +2,7 @@
 # Installs what the project needs (Debian 12, idempotent, quiet when all is there),
 # then configures and builds one build tree.
 #   scripts/setup.sh BUILD_DIR [extra cmake arguments...]
+# BUILD_TARGETS (space-separated) builds only those targets.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -36,4 +37,5 @@ fi
 # Paths relative to the checkout, so a fresh clone elsewhere (as CI makes) reuses the cache.
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" >/dev/null
-cmake --build "$build"
+read -ra targets <<<"${BUILD_TARGETS:-}"
+cmake --build "$build" ${targets[@]:+--target "${targets[@]}"}

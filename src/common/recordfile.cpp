@@ -27,9 +27,12 @@ QString RecordFile::read(int record) {
     if (bytes.size() < 2)
         return {};
     const int declared = qFromLittleEndian<quint16>(bytes.constData());
-    // A damaged length never reads into the next record.
-    const int length = std::min({declared, maxTextBytes, int(bytes.size()) - 2});
-    return windows1252::decode(bytes.mid(2, length));
+    QByteArray text = bytes.mid(2, std::min(declared, maxTextBytes));
+    // A damaged length never reads into the next record, nor shows the padding: the
+    // texts of a course hold no NUL, so the first one ends the text.
+    if (const qsizetype nul = text.indexOf('\0'); declared > maxTextBytes && nul >= 0)
+        text.truncate(nul);
+    return windows1252::decode(text);
 }
 
 bool RecordFile::write(int record, const QString& text) {
@@ -39,19 +42,13 @@ bool RecordFile::write(int record, const QString& text) {
     if (!encoded || encoded->size() > maxTextBytes)
         return false;
 
-    const qint64 offset = offsetOf(record);
-    const qint64 size = file_.size();
-    if (size < offset) {
-        // Fill the gap with whole empty records; a trailing partial record of another
-        // writer is completed with zeros, which reads the same.
-        if (!file_.seek(size) || file_.write(QByteArray(offset - size, '\0')) != offset - size)
-            return false;
-    }
-
     QByteArray bytes(recordSize, '\0');
     qToLittleEndian<quint16>(quint16(encoded->size()), bytes.data());
     std::copy(encoded->cbegin(), encoded->cend(), bytes.begin() + 2);
-    if (!file_.seek(offset) || file_.write(bytes) != recordSize)
+    // Beyond the end the system leaves a gap of zeros, which reads as empty records.
+    // Filling it here instead could overwrite a record that another process writes
+    // into the gap meanwhile.
+    if (!file_.seek(offsetOf(record)) || file_.write(bytes) != recordSize)
         return false;
     return file_.flush();
 }

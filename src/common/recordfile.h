@@ -23,12 +23,13 @@ public:
     bool isOpen() const { return file_.isOpen(); }
 
     // A record beyond the end, outside 1..32767 or in a file that could not be
-    // opened reads as "".
+    // opened reads as "". A length above 126 (a damaged record) reads the text up to
+    // the first NUL of the record's padding.
     QString read(int record);
 
     // Refuses (returns false) a text longer than 126 bytes or not representable in
     // Windows-1252, a record number outside 1..32767 and a file opened for reading.
-    // Records between the old end and this one are written empty.
+    // Records between the old end and this one read as empty.
     bool write(int record, const QString& text);
 
 private:

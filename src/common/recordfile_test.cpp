@@ -49,12 +49,26 @@ TEST_F(RecordFileTest, MissingShortAndOutOfRangeRecordsReadEmpty) {
     EXPECT_EQ(readRecord(path, 32768), QString());
 }
 
-TEST_F(RecordFileTest, DamagedLengthNeverReadsIntoTheNextRecord) {
-    QByteArray first = record(0, QByteArray(126, 'a'));
-    qToLittleEndian<quint16>(4000, first.data());
-    writeBytes(first + record(3, "bbb"));
-    EXPECT_EQ(readRecord(path, 1), QString(126, u'a'));
-    EXPECT_EQ(readRecord(path, 2), QStringLiteral("bbb"));
+TEST_F(RecordFileTest, DamagedLengthReadsTheTextUpToThePaddingNeverIntoTheNextRecord) {
+    struct Case {
+        quint16 length;
+        QByteArray record; // the bytes after the length field
+        QString expected;
+    };
+    const Case cases[] = {
+        {127, "abc", QStringLiteral("abc")},
+        {300, "1.1. Les atomes", QStringLiteral("1.1. Les atomes")},
+        {65535, "", QString()},
+        {4000, QByteArray(126, 'a'), QString(126, u'a')},
+        {300, QByteArray("ab\0cd", 5), QStringLiteral("ab")},
+    };
+    for (const Case& c : cases) {
+        writeBytes(record(c.length, c.record) + record(3, "bbb"));
+        EXPECT_EQ(readRecord(path, 1), c.expected) << c.length << " " << c.record.constData();
+        EXPECT_EQ(readRecord(path, 2), QStringLiteral("bbb"));
+    }
+    writeBytes(record(3, "abc") + QByteArray("\x2c\x01xy", 4)); // length 300, cut short
+    EXPECT_EQ(readRecord(path, 2), QStringLiteral("xy"));
 }
 
 TEST_F(RecordFileTest, WriteKeepsEveryOtherRecordIntact) {

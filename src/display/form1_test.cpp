@@ -210,7 +210,10 @@ TEST_F(Form1Test, RecommendsTheDeepest800By600Mode) {
 TEST_F(Form1Test, NoRecommendationHidesTheApplyPicture) {
     setScreen({1024, 768, 15, 32});
     for (const QList<DisplayMode>& list :
-         {QList<DisplayMode>{}, QList<DisplayMode>{{32, 1024, 768, 0}, {32, 800, 480, 0}}}) {
+         {QList<DisplayMode>{}, QList<DisplayMode>{{32, 1024, 768, 0}, {32, 800, 480, 0}},
+          // What a confused display may report: no depth, a negative one, no size.
+          QList<DisplayMode>{
+              {0, 800, 600, 0}, {-16, 800, 600, 0}, {32, 0, 0, 0}, {32, -800, -600, 0}}}) {
         modes.list = list;
         auto form = openWindow();
         ASSERT_TRUE(form);
