@@ -10,6 +10,7 @@
 //   the others:  end at once.
 
 #include "common/recordfile.h"
+#include "common/windowsystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +55,7 @@ int moduleNumber(const QString& name) {
 } // namespace
 
 int main(int argc, char** argv) {
+    preferX11InWaylandSession();
     QApplication app(argc, argv);
     const QString name = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
     note(name, app.arguments().mid(1));

@@ -5,6 +5,7 @@
 // its start in companions.log beside it, as the other stand-ins do.
 
 #include "common/windows1252.h"
+#include "common/windowsystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,6 +47,7 @@ Help read(const QString& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    preferX11InWaylandSession();
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
     QFile log(

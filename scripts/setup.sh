@@ -14,6 +14,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libtomlplusplus-dev
     libx11-dev libxrandr-dev
     xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick espeak-ng
+    weston xwayland qt6-wayland
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     fonts-liberation fonts-dejavu-core
 )

@@ -1,6 +1,7 @@
 // dispotune.exe: checks the display, recommends an 800 × 600 mode, then hands over
 // to the navigator.
 
+#include "common/windowsystem.h"
 #include "display/form1.h"
 #include "platform/desktopplatform.h"
 #include "platform/xrandrdisplaymodes.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    preferX11InWaylandSession();
     QApplication application(argc, argv);
     DesktopPlatform desktop;
     Platform platform = desktop.platform();

@@ -1,6 +1,7 @@
 // GALVANE.EXE, the course navigator: the main window and its start-up over the real
 // platform.
 
+#include "common/windowsystem.h"
 #include "navigator/multim.h"
 #include "platform/desktopplatform.h"
 #include "platform/screen.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    preferX11InWaylandSession();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Galvane"));
     DesktopPlatform desktop;

@@ -10,6 +10,7 @@ public:
     struct Window {
         quint64 id = 0;
         QString title;
+        QString program; // the executable its owning process runs; empty when unknown
     };
 
     virtual ~DesktopWindows() = default;

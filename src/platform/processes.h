@@ -11,8 +11,9 @@ public:
     virtual ~Processes() = default;
 
     // Starts a program without a shell, arguments as a list. A bare name (no
-    // directory part) is looked for in the current directory, then on the search
-    // path. Returns the task id, or 0 when the program could not be started.
+    // directory part) is looked for in the running program's own directory, then in
+    // the current directory, then on the search path. Returns the task id, or 0 when
+    // the program could not be started.
     virtual qint64 start(const QString& program, const QStringList& arguments,
                          WindowStyle style) = 0;
 

@@ -2,8 +2,8 @@
 
 #include "platform/helpviewer.h"
 
-// The demo help viewer, the program "helpviewer" beside the running executable, else
-// on the search path.
+// The demo help viewer, the program "helpviewer" found as any program started by its
+// bare name (beside the running executable first).
 class QtHelpViewer : public HelpViewer {
 public:
     bool showContents(const QString& helpFile) override;

@@ -1,5 +1,6 @@
 #include "platform/qtprocesses.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,9 +12,11 @@ QString locateProgram(const QString& program) {
         return {};
     if (program.contains(u'/'))
         return program;
-    const QFileInfo here(QDir::current(), program);
-    if (here.isFile() && here.isExecutable())
-        return here.absoluteFilePath();
+    for (const QDir& directory : {QDir(QCoreApplication::applicationDirPath()), QDir::current()}) {
+        const QFileInfo candidate(directory, program);
+        if (candidate.isFile() && candidate.isExecutable())
+            return candidate.absoluteFilePath();
+    }
     return QStandardPaths::findExecutable(program);
 }
 

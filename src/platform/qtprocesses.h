@@ -12,6 +12,8 @@ public:
     [[noreturn]] void endProgram() override;
 };
 
-// Where a bare program name is found: the current directory first, then the search
-// path. A name with a directory part is returned as it is. Empty when not found.
+// Where a bare program name is found: the running program's own directory first (a
+// program started from a desktop menu runs in some other directory), then the
+// current directory, then the search path. A name with a directory part is returned
+// as it is. Empty when not found.
 QString locateProgram(const QString& program);

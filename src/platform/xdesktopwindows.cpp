@@ -1,6 +1,8 @@
 #include "platform/xdesktopwindows.h"
 
 #include <QByteArray>
+#include <QFileInfo>
+#include <QSysInfo>
 
 // Xlib comes last: its macros (None, Bool, Status...) would clash with Qt's headers.
 #include <X11/Xatom.h>
@@ -64,6 +66,22 @@ QString titleOf(Display* display, Window window) {
     return QString::fromLatin1(property(display, window, XA_WM_NAME, XA_STRING, format));
 }
 
+// The executable of the window's owner. Only a window of this machine can be told:
+// the process id of another machine's client names no process here.
+QString programOf(Display* display, Window window) {
+    int format = 0;
+    const QByteArray machine =
+        property(display, window, XA_WM_CLIENT_MACHINE, AnyPropertyType, format);
+    if (!machine.isEmpty() && QString::fromLatin1(machine) != QSysInfo::machineHostName())
+        return {};
+    const QByteArray pid =
+        property(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, format);
+    if (format != 32 || pid.size() != qsizetype(sizeof(long)))
+        return {};
+    const auto id = *reinterpret_cast<const unsigned long*>(pid.constData());
+    return QFileInfo(QStringLiteral("/proc/%1/exe").arg(id)).symLinkTarget();
+}
+
 std::vector<Window> children(Display* display, Window parent) {
     Window root = 0;
     Window up = 0;
@@ -111,7 +129,7 @@ QList<DesktopWindows::Window> XDesktopWindows::topLevelWindows() {
     QList<Window> windows;
     for (::Window window : order) {
         if (QString title = titleOf(display, window); !title.isEmpty())
-            windows.append({quint64(window), std::move(title)});
+            windows.append({quint64(window), std::move(title), programOf(display, window)});
     }
     return windows;
 }

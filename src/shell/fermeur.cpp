@@ -25,12 +25,20 @@ Fermeur::Fermeur(std::function<void(Fermeur&)> Form_Activate, QWidget* parent)
     Label1->setGeometry(64, 16, 260, 88);
 }
 
-// Run from the first show rather than on activation, which a desktop without a
-// window manager may never report.
-void Fermeur::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+// Run after the first paint rather than on activation, which a desktop without a
+// window manager may never report, or on the first show, which comes before the
+// window is on screen: the user would never see the message. Queued, so that the
+// painted window reaches the screen first.
+void Fermeur::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
     if (active_)
         return;
     active_ = true;
-    activation_(*this);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            activation_(*this);
+            accept();
+        },
+        Qt::QueuedConnection);
 }

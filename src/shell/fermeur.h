@@ -6,7 +6,8 @@
 class QLabel;
 
 // The closing window `Fermeur`: asks the user to wait while the navigator closes.
-// What closing does is handed in, and runs when the window first shows.
+// What closing does is handed in; it runs once the window is on screen and painted,
+// and the window then closes, accepted.
 class Fermeur : public QDialog {
     Q_OBJECT
 
@@ -17,7 +18,7 @@ public:
     QLabel* Image1;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     std::function<void(Fermeur&)> activation_;

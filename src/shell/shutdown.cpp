@@ -14,26 +14,39 @@
 #include "platform/processes.h"
 #include "shell/fermeur.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 
 namespace {
 
+// The fragments are short enough to turn up in other programs' titles ("Navigation
+// privée"), so only a window of a program that lies in the application directory is
+// asked to quit; a window whose owner cannot be told is left alone.
+bool duRepertoire(const DesktopWindows::Window& fenetre, const QString& repertoire) {
+    if (fenetre.program.isEmpty())
+        return false;
+    const QString dossier = QDir(QFileInfo(fenetre.program).absolutePath()).canonicalPath();
+    return !dossier.isEmpty() && dossier == QDir(repertoire).canonicalPath();
+}
+
 // Every pass walks the whole desktop again from its frontmost window: a window
 // asked to quit in one pass may already be gone in the next.
-void demanderFermetures(DesktopWindows& bureau) {
+void demanderFermetures(DesktopWindows& bureau, const QString& repertoire) {
     for (int passage = 0; passage < nombrePassages; ++passage) {
         const QString fragment = fragmentDuPassage(passage);
         for (const DesktopWindows::Window& fenetre : bureau.topLevelWindows()) {
             if (fenetre.title.isEmpty() || fragment.isEmpty())
                 continue;
-            if (fenetre.title.contains(fragment, Qt::CaseSensitive))
+            if (fenetre.title.contains(fragment, Qt::CaseSensitive) &&
+                duRepertoire(fenetre, repertoire))
                 bureau.postQuit(fenetre.id);
         }
     }
 }
 
-// Reached only when the closing window could not end the program itself.
+// Reached only when the closing window was closed before it could do its work.
 [[noreturn]] void Form_Unload(FermetureContexte& contexte) {
     arreterMedias(contexte.multim, contexte.platform.mediaControl);
     contexte.platform.processes.endProgram();
@@ -55,7 +68,8 @@ bool Form_QueryUnload(FermetureContexte& contexte) {
         contexte.multim.showNormal();
     arreterMedias(contexte.multim, contexte.platform.mediaControl);
     Fermeur fermeur([&contexte](Fermeur& f) { fermerModules(contexte, f); }, &contexte.multim);
-    contexte.platform.modalWindows.run(fermeur);
+    if (contexte.platform.modalWindows.run(fermeur) == QDialog::Accepted)
+        contexte.platform.processes.endProgram();
     Form_Unload(contexte);
 }
 
@@ -67,9 +81,8 @@ void fermerModules(FermetureContexte& contexte, Fermeur& fermeur) {
     contexte.modules.numeroModuleDemande =
         etatModules(flagfile::path(contexte.repertoireProgramme), flagfile::requeteNeutre);
     if (contexte.modules.numeroModuleDemande > 0)
-        demanderFermetures(contexte.platform.desktopWindows);
+        demanderFermetures(contexte.platform.desktopWindows, contexte.repertoireProgramme);
     contexte.multim.setVisible(false);
     contexte.platform.processes.start(contexte.repertoireProgramme + QStringLiteral("EPILOG.EXE"),
                                       {}, Processes::WindowStyle::NormalFocus);
-    contexte.platform.processes.endProgram();
 }

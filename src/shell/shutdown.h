@@ -19,9 +19,10 @@ struct FermetureContexte {
 void Command14_Click(Multim& multim);
 
 // The confirmation before the navigator closes; true when the user stays. Otherwise
-// the closing window ends the program.
+// the closing window does its work and the program ends.
 bool Form_QueryUnload(FermetureContexte& contexte);
 
 // The closing window's work: the windows of running modules and of the help viewer
-// asked to quit, the main window hidden, the exit program started, the program ended.
-[[noreturn]] void fermerModules(FermetureContexte& contexte, Fermeur& fermeur);
+// asked to quit, the main window hidden, the exit program started. The program ends
+// as soon as the window has done it.
+void fermerModules(FermetureContexte& contexte, Fermeur& fermeur);

@@ -9,12 +9,22 @@
 #include "shell/wiring.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
+
+// The closing window as the real one runs: its own event loop until it has done its
+// work, within a long bound so that a window that never works fails the test.
+int runUntilClosed(QDialog& fermeur) {
+    QTimer::singleShot(10000, &fermeur, &QDialog::reject);
+    return fermeur.exec();
+}
 
 class Shutdown : public ::testing::Test {
 protected:
@@ -28,7 +38,7 @@ protected:
     // "&Quitter" confirmed: the closing window runs and ends the navigator.
     void quitConfirmed() {
         fake.messages.answerNext(Messages::Answer::Ok);
-        fake.modalWindows.scriptNext([](QDialog&) { return 0; });
+        fake.modalWindows.scriptNext(runUntilClosed);
         EXPECT_THROW(multim.Command14->click(), ProgramEnded);
     }
 
@@ -69,7 +79,8 @@ TEST_F(Shutdown, ClosingTheWindowFromItsFrameAsksTheSameQuestion) {
 }
 
 TEST_F(Shutdown, WithNoModuleRunningNoWindowIsAskedToQuit) {
-    fake.desktopWindows.windows = {{7, QStringLiteral("Aide du logiciel Galvane")}};
+    fake.desktopWindows.windows = {{7, QStringLiteral("Aide du logiciel Galvane"),
+                                    fake.appPath(QStringLiteral("helpviewer"))}};
     multim.showMinimized();
     quitConfirmed();
     EXPECT_EQ(fake.modalWindows.shown, QList<QString>{QStringLiteral("Fermeur")});
@@ -85,21 +96,22 @@ TEST_F(Shutdown, WithNoModuleRunningNoWindowIsAskedToQuit) {
 
 TEST_F(Shutdown, RunningModulesAndTheHelpViewerAreAskedToQuitByTheirTitles) {
     writeRecord(tempo, 10, QStringLiteral("OUI"));
+    const QString ours = fake.appPath(QStringLiteral("ORDALIS.EXE"));
     fake.desktopWindows.windows = {
-        {1, QStringLiteral("Solstice - LUMEN")},
-        {2, QStringLiteral("Simulation Gravis - chute libre")},
-        {3, QStringLiteral("GRAVIS")}, // another letter case than the fragment
-        {4, QStringLiteral("Strata")}, // module 8: in pass 17, never in pass 8
-        {5, QStringLiteral("Aide du logiciel Galvane")},
-        {6, QStringLiteral("Ecologia")}, // module 19 is never closed
-        {7, QString()},
-        {8, QStringLiteral("Resumix")},
-        {9, QStringLiteral("Gravis")},
-        {10, QStringLiteral("Pipetta")},
-        {11, QStringLiteral("TUTORKIT")},
-        {12, QStringLiteral("Tutorkit")},
-        {13, QStringLiteral("Mentoria, le tuteur")},
-        {14, QStringLiteral("Ordalis")},
+        {1, QStringLiteral("Solstice - LUMEN"), ours},
+        {2, QStringLiteral("Simulation Gravis - chute libre"), ours},
+        {3, QStringLiteral("GRAVIS"), ours}, // another letter case than the fragment
+        {4, QStringLiteral("Strata"), ours}, // module 8: in pass 17, never in pass 8
+        {5, QStringLiteral("Aide du logiciel Galvane"), fake.appPath(QStringLiteral("helpviewer"))},
+        {6, QStringLiteral("Ecologia"), ours}, // module 19 is never closed
+        {7, QString(), ours},
+        {8, QStringLiteral("Resumix"), ours},
+        {9, QStringLiteral("Gravis"), ours},
+        {10, QStringLiteral("Pipetta"), ours},
+        {11, QStringLiteral("TUTORKIT"), ours},
+        {12, QStringLiteral("Tutorkit"), ours},
+        {13, QStringLiteral("Mentoria, le tuteur"), ours},
+        {14, QStringLiteral("Ordalis"), ours},
     };
     quitConfirmed();
     EXPECT_EQ(state.modules.numeroModuleDemande, 1);
@@ -110,9 +122,24 @@ TEST_F(Shutdown, RunningModulesAndTheHelpViewerAreAskedToQuitByTheirTitles) {
     expectEpilogStarted();
 }
 
+TEST_F(Shutdown, OnlyWindowsOfProgramsInTheApplicationDirectoryAreAskedToQuit) {
+    writeRecord(tempo, 1, QStringLiteral("OUI"));
+    QDir(fake.appDir.path()).mkdir(QStringLiteral("outils"));
+    fake.desktopWindows.windows = {
+        {1, QStringLiteral("Navigation privée — essai"), QStringLiteral("/usr/bin/navigateur")},
+        {2, QStringLiteral("Ordalis"), QString()}, // its owner cannot be told
+        {3, QStringLiteral("Oscilla"), fake.appPath(QStringLiteral("outils/OSCILLA.EXE"))},
+        {4, QStringLiteral("Ordalis"), fake.appPath(QStringLiteral("ORDALIS.EXE"))},
+        {5, QStringLiteral("Aide du logiciel Galvane"), QStringLiteral("/usr/bin/aide")},
+    };
+    quitConfirmed();
+    EXPECT_EQ(fake.desktopWindows.quitRequests, QList<quint64>{4});
+}
+
 TEST_F(Shutdown, AMissingFlagFileOrExitProgramStillEndsTheNavigator) {
     QFile::remove(tempo);
-    fake.desktopWindows.windows = {{1, QStringLiteral("Ordalis")}};
+    fake.desktopWindows.windows = {
+        {1, QStringLiteral("Ordalis"), fake.appPath(QStringLiteral("ORDALIS.EXE"))}};
     fake.processes.failing.insert(fake.appPath(QStringLiteral("EPILOG.EXE")));
     quitConfirmed();
     EXPECT_EQ(state.modules.numeroModuleDemande, -1);
@@ -121,18 +148,66 @@ TEST_F(Shutdown, AMissingFlagFileOrExitProgramStillEndsTheNavigator) {
     EXPECT_FALSE(QFile::exists(tempo)) << "shutdown writes no flag file";
 }
 
-TEST(Fermeur, TellsTheUserToWaitWhileItCloses) {
+// A desktop that notes, at its first walk, what the closing window then showed.
+class WatchedDesktop : public FakeDesktopWindows {
+public:
+    QList<Window> topLevelWindows() override {
+        if (walks == 0)
+            atFirstWalk();
+        return FakeDesktopWindows::topLevelWindows();
+    }
+    std::function<void()> atFirstWalk;
+};
+
+// The texts a label painted, in order.
+class PaintedTexts : public QObject {
+public:
+    explicit PaintedTexts(QLabel& label) : label_(label) { label.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            texts.append(label_.text());
+        return false;
+    }
+    QStringList texts;
+
+private:
+    QLabel& label_;
+};
+
+TEST(Fermeur, TellsTheUserToWaitOnScreenBeforeAnyWindowIsAskedToQuit) {
     FakePlatform fake;
-    Platform platform = fake.platform();
+    WatchedDesktop bureau;
+    bureau.windows = {{1, QStringLiteral("Ordalis"), fake.appPath(QStringLiteral("ORDALIS.EXE"))}};
+    Platform platform{fake.messages,  fake.modalWindows, fake.events, fake.screen,
+                      fake.processes, fake.files,        fake.drives, fake.mediaControl,
+                      bureau,         fake.helpViewer};
+    reinitialiserModules(fake.appPath(QStringLiteral("TEMPO.GXS")));
+    writeRecord(fake.appPath(QStringLiteral("TEMPO.GXS")), 1, QStringLiteral("OUI"));
     EtatModules modules;
     Multim multim{15, 15};
+    multim.show();
     FermetureContexte contexte{multim, platform, modules, fake.appDir.path() + u'/'};
-    Fermeur fermeur([](Fermeur&) {});
+    Fermeur fermeur([&contexte](Fermeur& f) { fermerModules(contexte, f); }, &multim);
     EXPECT_EQ(fermeur.Label1->text(), QStringLiteral("Patience: fermeture du logiciel"));
-    EXPECT_THROW(fermerModules(contexte, fermeur), ProgramEnded);
-    EXPECT_EQ(fermeur.Label1->text(), QStringLiteral("Fermeture du logiciel\r\n\r\n\r\n"
-                                                     "Veuillez patienter quelques instants..."));
     EXPECT_EQ(fermeur.Label1->font().family(), QStringLiteral("MS Sans Serif"));
+    const PaintedTexts painted(*fermeur.Label1);
+    bool exposed = false;
+    QStringList paintedBeforeWalk;
+    bureau.atFirstWalk = [&] {
+        exposed = fermeur.windowHandle() && fermeur.windowHandle()->isExposed();
+        paintedBeforeWalk = painted.texts;
+    };
+
+    EXPECT_EQ(runUntilClosed(fermeur), QDialog::Accepted);
+    EXPECT_TRUE(exposed) << "the closing window is on screen while the windows are asked to quit";
+    EXPECT_EQ(paintedBeforeWalk.value(0), QStringLiteral("Patience: fermeture du logiciel"))
+        << "the window is painted before its work starts";
+    EXPECT_EQ(paintedBeforeWalk.value(paintedBeforeWalk.size() - 1),
+              QStringLiteral("Fermeture du logiciel\r\n\r\n\r\n"
+                             "Veuillez patienter quelques instants..."));
+    EXPECT_EQ(bureau.quitRequests, QList<quint64>{1});
+    EXPECT_FALSE(multim.isVisible());
+    ASSERT_EQ(fake.processes.started.size(), 1) << "the exit program";
 }
 
 } // namespace

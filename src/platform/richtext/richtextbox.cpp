@@ -2,9 +2,12 @@
 
 #include "platform/richtext/boxtext.h"
 #include "platform/richtext/embeddedimages.h"
+#include "platform/richtext/listmarkers.h"
 #include "platform/richtext/richtextformats.h"
 #include "platform/richtext/rtfreader.h"
 
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -41,6 +44,14 @@ void RichTextBox::replaceDocument(QTextDocument* replacement) {
     connect(replacement, &QTextDocument::contentsChanged, this, [this] { plainTextValid = false; });
     plainTextValid = false;
     delete previous;
+}
+
+void RichTextBox::paintEvent(QPaintEvent* event) {
+    QTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    const QPointF scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    painter.translate(-scrolled);
+    paintListMarkers(painter, *document(), QRectF(viewport()->rect()).translated(scrolled));
 }
 
 QString RichTextBox::plainText() const {

@@ -72,6 +72,9 @@ public:
     int selectionCharOffset() const;
     void setSelectionCharOffset(int twips);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     int toCursorPosition(int boxPosition) const;
     int toBoxPosition(int cursorPosition) const;

@@ -163,6 +163,32 @@ TEST(RichTextBox, ReplacesTheSelectionWithText) {
     EXPECT_EQ(box.selectionLength(), 0);
 }
 
+// Dark pixels of the box's rendering in a column band, where the text cannot be.
+int inkBetween(RichTextBox& box, int left, int right) {
+    box.resize(300, 120);
+    const QImage image = box.viewport()->grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = left; x < right; ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+    return ink;
+}
+
+TEST(RichTextBox, DrawsGeneratedListMarkersBesideTheText) {
+    RichTextBox numbered;
+    numbered.loadRtf(
+        document("{\\*\\pn\\pnlvlbody\\pndec{\\pntxta .}}\\fi-360\\li720 Un\\par Deux"));
+    RichTextBox plain;
+    plain.loadRtf(document("\\li720 Un\\par Deux"));
+    EXPECT_EQ(numbered.plainText(), plain.plainText());
+    // The text starts at the left margin (48 pixels past the document's margin); the
+    // markers stand in the 24 pixels before it.
+    const int margin = qRound(numbered.document()->documentMargin());
+    EXPECT_GT(inkBetween(numbered, margin + 24, margin + 47), 0);
+    EXPECT_EQ(inkBetween(plain, margin + 24, margin + 47), 0);
+    EXPECT_EQ(inkBetween(numbered, 0, margin + 23), 0);
+}
+
 TEST(RichTextBox, LoadsOnlyReadableRtfFiles) {
     QTemporaryDir dir;
     auto write = [&](const char* name, const QByteArray& bytes) {

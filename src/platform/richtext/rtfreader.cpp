@@ -3,6 +3,9 @@
 #include "platform/richtext/embeddedimages.h"
 #include "platform/richtext/richtextformats.h"
 #include "platform/richtext/rtfcharsets.h"
+#include "platform/richtext/rtfformatwords.h"
+#include "platform/richtext/rtfnotes.h"
+#include "platform/richtext/rtfnumbering.h"
 #include "platform/richtext/rtfpicture.h"
 #include "platform/richtext/rtfstate.h"
 #include "platform/richtext/rtftokenizer.h"
@@ -10,6 +13,7 @@
 #include <QColor>
 #include <QFile>
 #include <QHash>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -17,7 +21,6 @@
 
 namespace {
 
-constexpr double twipsPerPixel = 15.0;
 // Deeper groups share their parent's state, so a flood of braces costs no memory.
 constexpr std::size_t deepestGroup = 2048;
 constexpr int largestColourTable = 4096;
@@ -42,9 +45,9 @@ bool isSkippedDestination(QByteArrayView word) {
         "ftncn",     "ftnsep",   "ftnsepc",      "generator",
         "header",    "headerf",  "headerl",      "headerr",
         "info",      "keywords", "latentstyles", "listoverridetable",
-        "listtable", "mmathPr",  "nonshppict",   "objclass",
-        "objdata",   "objname",  "operator",     "panose",
-        "pgdsctbl",  "picprop",  "pn",           "printim",
+        "listtable", "mmathPr",  "nonesttables", "nonshppict",
+        "objclass",  "objdata",  "objname",      "operator",
+        "panose",    "pgdsctbl", "picprop",      "printim",
         "revtbl",    "revtim",   "rsidtbl",      "stylesheet",
         "subject",   "tc",       "template",     "themedata",
         "title",     "txe",      "userprops",    "wgrffmtfilter",
@@ -79,10 +82,15 @@ private:
     void controlWord(const RtfToken& token);
     void controlSymbol(char symbol);
     bool destinationWord(QByteArrayView word);
+    void numberingDestinationWord(QByteArrayView word, int parameter);
     bool characterWord(QByteArrayView word, bool hasParameter, int parameter);
     bool paragraphWord(QByteArrayView word, bool hasParameter, int parameter);
     bool specialCharacterWord(QByteArrayView word, int parameter);
     void documentWord(QByteArrayView word, int parameter);
+    void insertNoteMark();
+    void makeEndnote();
+    void startNote();
+    void endNote();
 
     void textBytes(QByteArrayView bytes);
     void unicodeCharacter(int value);
@@ -93,6 +101,7 @@ private:
     void changeCharacters();
     void flush();
     void endParagraph();
+    void setParagraphFormat(bool ended);
     void startCellText();
     void finishPicture();
     QTextCharFormat characterFormat();
@@ -120,6 +129,23 @@ private:
     QTextCharFormat format;
     bool formatBuilt = false;
     bool cellSeparatorPending = false;
+
+    // The numbering of the old-style list paragraph being read.
+    RtfNumbering numberingBeingDefined;
+    bool markerWritten = false; // its marker is in its text (\pntext, \listtext)
+    RtfListMarkers listMarkers;
+    RtfListMarkers noteListMarkers;
+
+    RtfNotes notes;
+    // The page's text while a note is read.
+    QTextCursor textCursor;
+    bool textCellSeparatorPending = false;
+    bool textMarkerWritten = false;
+    // The last footnote mark in the page's text, and the mark of the note being read.
+    QTextCursor textMark;
+    QTextCharFormat textMarkFormat;
+    QTextCursor noteMark;
+    QTextCharFormat noteMarkFormat;
 
     RtfPicture picture;
     QImage placeholder;
@@ -179,7 +205,8 @@ void RtfReader::read(QByteArrayView rtf) {
     while (groups.size() > 1 || sharedLevels > 0)
         closeGroup();
     flush();
-    cursor.setBlockFormat(blockFormat());
+    setParagraphFormat(false);
+    notes.appendTo(cursor);
 }
 
 void RtfReader::openGroup() {
@@ -198,9 +225,21 @@ void RtfReader::closeGroup() {
     if (groups.size() <= 1)
         return; // a stray closing brace
     const RtfGroupState closed = groups.back();
-    if (!(closed.chars == groups[groups.size() - 2].chars))
+    const RtfGroupState& parent = groups[groups.size() - 2];
+    if (closed.inNote && !parent.inNote)
+        endNote();
+    else if (!(closed.chars == parent.chars))
         flush();
     groups.pop_back();
+    // The document's last paragraph may end with its group rather than with \par.
+    if (groups.size() == 1 && closed.destination == RtfDestination::Text && !closed.inNote)
+        state().paragraph = closed.paragraph;
+    if (closed.destination == RtfDestination::Numbering &&
+        state().destination != RtfDestination::Numbering)
+        state().paragraph.numbering = numberingBeingDefined;
+    if (closed.destination == RtfDestination::NestedRow &&
+        state().destination == RtfDestination::Text)
+        endParagraph();
     if (closed.destination == RtfDestination::Picture &&
         state().destination != RtfDestination::Picture)
         finishPicture();
@@ -220,6 +259,17 @@ void RtfReader::controlWord(const RtfToken& token) {
         return;
     }
     const RtfDestination destination = state().destination;
+    if (destination == RtfDestination::Numbering) {
+        numberingDestinationWord(word, token.parameter);
+        return;
+    }
+    if (destination == RtfDestination::NumberingBefore ||
+        destination == RtfDestination::NumberingAfter) {
+        specialCharacterWord(word, token.parameter);
+        return;
+    }
+    if (destination == RtfDestination::NestedRow)
+        return;
     if (destination == RtfDestination::FontTable) {
         if (word == "f" && token.hasParameter) {
             fontBeingDefined = token.parameter;
@@ -295,6 +345,27 @@ bool RtfReader::destinationWord(QByteArrayView word) {
         picture = RtfPicture{};
     } else if (word == "shppict" || word == "fldrslt" || word == "result") {
         // Text shown as it stands: the picture of a shape, a field's or an object's result.
+    } else if (word == "pntext" || word == "listtext") {
+        markerWritten = true;
+    } else if (word == "pn") {
+        if (group.destination != RtfDestination::Text) {
+            group.destination = RtfDestination::Skip;
+            return true;
+        }
+        group.destination = RtfDestination::Numbering;
+        numberingBeingDefined = RtfNumbering{};
+    } else if (word == "nesttableprops") {
+        group.destination = group.destination == RtfDestination::Text ? RtfDestination::NestedRow
+                                                                      : RtfDestination::Skip;
+    } else if (word == "footnote") {
+        // A note outside every group would never end: it is no note.
+        if (group.destination != RtfDestination::Text || group.inNote || group.chars.hidden ||
+            groups.size() == 1) {
+            group.destination = RtfDestination::Skip;
+            return true;
+        }
+        startNote();
+        group.inNote = true;
     } else if (isSkippedDestination(word)) {
         group.destination = RtfDestination::Skip;
     } else {
@@ -303,100 +374,39 @@ bool RtfReader::destinationWord(QByteArrayView word) {
     return true;
 }
 
+// Inside {\*\pn …}: the numbering's settings, and the groups of its text before and after.
+void RtfReader::numberingDestinationWord(QByteArrayView word, int parameter) {
+    if (word == "pntxtb")
+        state().destination = RtfDestination::NumberingBefore;
+    else if (word == "pntxta")
+        state().destination = RtfDestination::NumberingAfter;
+    else if (word == "pnf")
+        state().chars.font = parameter; // the marker's text is written in it
+    else
+        applyNumberingWord(numberingBeingDefined, word, parameter);
+}
+
 bool RtfReader::characterWord(QByteArrayView word, bool hasParameter, int parameter) {
-    RtfCharState& chars = state().chars;
-    const bool on = !hasParameter || parameter != 0;
-    RtfCharState changed = chars;
-    if (word == "plain") {
-        changed = RtfCharState{};
-        changed.font = defaultFont;
-    } else if (word == "b") {
-        changed.bold = on;
-    } else if (word == "i") {
-        changed.italic = on;
-    } else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" ||
-               word == "uldash" || word == "ulth" || word == "ulwave") {
-        changed.underline = on;
-    } else if (word == "ulnone") {
-        changed.underline = false;
-    } else if (word == "strike" || word == "striked") {
-        changed.strike = on;
-    } else if (word == "v") {
-        changed.hidden = on;
-    } else if (word == "f") {
-        changed.font = parameter;
-    } else if (word == "fs") {
-        changed.halfPoints = hasParameter ? std::clamp(parameter, 2, 3276) : 24;
-    } else if (word == "cf") {
-        changed.foreground = parameter;
-    } else if (word == "cb" || word == "highlight" || word == "chcbpat") {
-        changed.background = parameter;
-    } else if (word == "super") {
-        changed.script = RtfCharState::Super;
-    } else if (word == "sub") {
-        changed.script = RtfCharState::Sub;
-    } else if (word == "nosupersub") {
-        changed.script = RtfCharState::Normal;
-    } else if (word == "up") {
-        changed.raiseHalfPoints = std::clamp(hasParameter ? parameter : 6, -1000, 1000);
-    } else if (word == "dn") {
-        changed.raiseHalfPoints = -std::clamp(hasParameter ? parameter : 6, -1000, 1000);
-    } else {
+    RtfCharState changed = state().chars;
+    if (!applyCharacterWord(changed, word, hasParameter, parameter, defaultFont))
         return false;
-    }
-    if (!(changed == chars)) {
+    if (!(changed == state().chars)) {
         flush();
-        chars = changed;
+        state().chars = changed;
     }
     return true;
 }
 
 bool RtfReader::paragraphWord(QByteArrayView word, bool hasParameter, int parameter) {
-    RtfParagraphState& paragraph = state().paragraph;
-    const int twips = std::clamp(parameter, -31680, 31680);
     if (word == "par" || word == "sect" || word == "page") {
         endParagraph();
-    } else if (word == "pard") {
-        paragraph = RtfParagraphState{};
-    } else if (word == "ql") {
-        paragraph.alignment = Qt::AlignLeft;
-    } else if (word == "qc") {
-        paragraph.alignment = Qt::AlignHCenter;
-    } else if (word == "qr") {
-        paragraph.alignment = Qt::AlignRight;
-    } else if (word == "qj") {
-        paragraph.alignment = Qt::AlignJustify;
-    } else if (word == "li") {
-        paragraph.leftIndent = twips;
-    } else if (word == "ri") {
-        paragraph.rightIndent = twips;
-    } else if (word == "fi") {
-        paragraph.firstIndent = twips;
-    } else if (word == "sb") {
-        paragraph.spaceBefore = twips;
-    } else if (word == "sa") {
-        paragraph.spaceAfter = twips;
-    } else if (word == "tqr") {
-        paragraph.nextTabType = QTextOption::RightTab;
-    } else if (word == "tqc") {
-        paragraph.nextTabType = QTextOption::CenterTab;
-    } else if (word == "tqdec") {
-        paragraph.nextTabType = QTextOption::DelimiterTab;
-    } else if ((word == "tx" || word == "tb") && hasParameter) {
-        if (paragraph.tabs.size() < 64) {
-            QTextOption::Tab tab(std::max(twips, 0) / twipsPerPixel, paragraph.nextTabType);
-            if (tab.type == QTextOption::DelimiterTab)
-                tab.delimiter = QChar(u',');
-            paragraph.tabs.append(tab);
-        }
-        paragraph.nextTabType = QTextOption::LeftTab;
     } else if (word == "cell" || word == "nestcell") {
         cellSeparatorPending = true;
     } else if (word == "row" || word == "nestrow") {
         cellSeparatorPending = false;
         endParagraph();
     } else {
-        return false;
+        return applyParagraphWord(state().paragraph, word, hasParameter, parameter);
     }
     return true;
 }
@@ -413,6 +423,10 @@ bool RtfReader::specialCharacterWord(QByteArrayView word, int parameter) {
     };
     if (word == "u") {
         unicodeCharacter(parameter);
+        return true;
+    }
+    if (word == "chftn") {
+        insertNoteMark();
         return true;
     }
     for (const auto& entry : characters) {
@@ -439,6 +453,65 @@ void RtfReader::documentWord(QByteArrayView word, int parameter) {
         state().chars.font = parameter;
     } else if (word == "uc")
         state().unicodeSkip = std::clamp(parameter, 0, 16);
+    else if (word == "ftnalt")
+        makeEndnote();
+    else
+        notes.numberingWord(word, parameter);
+}
+
+// A note's mark, numbered as the word processor numbers its notes, and raised
+// when the text around it is not.
+void RtfReader::insertNoteMark() {
+    if (state().destination != RtfDestination::Text || state().chars.hidden)
+        return;
+    const QString mark = state().inNote ? notes.currentMark() : notes.nextMark();
+    flush();
+    const RtfCharState around = state().chars;
+    if (around.script == RtfCharState::Normal && around.raiseHalfPoints == 0)
+        state().chars.script = RtfCharState::Super;
+    for (QChar c : mark)
+        character(c);
+    flush();
+    if (!state().inNote) {
+        // An endnote's mark is numbered again once its note says what it is.
+        textMark = cursor;
+        textMark.setPosition(cursor.position() - mark.size(), QTextCursor::KeepAnchor);
+        textMark.setKeepPositionOnInsert(true);
+        textMarkFormat = characterFormat();
+    }
+    state().chars = around;
+}
+
+void RtfReader::makeEndnote() {
+    if (!state().inNote)
+        return;
+    const QString mark = notes.makeEndnote(!noteMark.isNull());
+    if (!noteMark.isNull())
+        noteMark.insertText(mark, noteMarkFormat);
+    noteMark = QTextCursor();
+}
+
+// A note's text goes to the notes, in a paragraph of its own; the page's text
+// resumes where it was when the note ends.
+void RtfReader::startNote() {
+    flush();
+    textCursor = cursor;
+    textCellSeparatorPending = cellSeparatorPending;
+    textMarkerWritten = markerWritten;
+    noteMark = textMark;
+    noteMarkFormat = textMarkFormat;
+    textMark = QTextCursor();
+    cursor = notes.startNote();
+    cellSeparatorPending = false;
+    markerWritten = false;
+}
+
+void RtfReader::endNote() {
+    flush();
+    setParagraphFormat(false);
+    cursor = textCursor;
+    cellSeparatorPending = textCellSeparatorPending;
+    markerWritten = textMarkerWritten;
 }
 
 void RtfReader::controlSymbol(char symbol) {
@@ -485,7 +558,13 @@ void RtfReader::textBytes(QByteArrayView bytes) {
     case RtfDestination::Picture:
         picture.appendHex(bytes);
         return;
-    case RtfDestination::Skip:
+    case RtfDestination::NumberingBefore:
+        numberingBeingDefined.before += decoders.decode(bytes, codePage());
+        return;
+    case RtfDestination::NumberingAfter:
+        numberingBeingDefined.after += decoders.decode(bytes, codePage());
+        return;
+    default:
         return;
     }
 }
@@ -506,6 +585,10 @@ void RtfReader::unicodeCharacter(int value) {
 }
 
 void RtfReader::character(QChar c) {
+    if (state().destination == RtfDestination::NumberingBefore)
+        numberingBeingDefined.before += c;
+    if (state().destination == RtfDestination::NumberingAfter)
+        numberingBeingDefined.after += c;
     if (state().destination != RtfDestination::Text || state().chars.hidden)
         return;
     startCellText();
@@ -603,6 +686,10 @@ QTextCharFormat RtfReader::characterFormat() {
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (chars.script == RtfCharState::Sub)
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (chars.capitals)
+        format.setFontCapitalization(QFont::AllUppercase);
+    else if (chars.smallCapitals)
+        format.setFontCapitalization(QFont::SmallCaps);
     if (chars.raiseHalfPoints != 0) {
         format.setProperty(richtextformats::charOffsetProperty, chars.raiseHalfPoints * 10);
         format.setBaselineOffset(chars.raiseHalfPoints / 2.0 / points * 100.0);
@@ -616,11 +703,11 @@ QTextBlockFormat RtfReader::blockFormat() const {
     const RtfParagraphState& paragraph = state().paragraph;
     QTextBlockFormat block;
     block.setAlignment(paragraph.alignment);
-    block.setLeftMargin(std::max(paragraph.leftIndent, 0) / twipsPerPixel);
-    block.setRightMargin(std::max(paragraph.rightIndent, 0) / twipsPerPixel);
-    block.setTextIndent(paragraph.firstIndent / twipsPerPixel);
-    block.setTopMargin(std::max(paragraph.spaceBefore, 0) / twipsPerPixel);
-    block.setBottomMargin(std::max(paragraph.spaceAfter, 0) / twipsPerPixel);
+    block.setLeftMargin(std::max(paragraph.leftIndent, 0) / rtfTwipsPerPixel);
+    block.setRightMargin(std::max(paragraph.rightIndent, 0) / rtfTwipsPerPixel);
+    block.setTextIndent(paragraph.firstIndent / rtfTwipsPerPixel);
+    block.setTopMargin(std::max(paragraph.spaceBefore, 0) / rtfTwipsPerPixel);
+    block.setBottomMargin(std::max(paragraph.spaceAfter, 0) / rtfTwipsPerPixel);
     block.setTabPositions(paragraph.tabs);
     return block;
 }
@@ -632,9 +719,19 @@ void RtfReader::endParagraph() {
         return;
     cellSeparatorPending = false;
     flush();
-    const QTextBlockFormat block = blockFormat();
+    setParagraphFormat(true);
+    cursor.insertBlock(blockFormat(), characterFormat());
+}
+
+// An empty paragraph left open at the end of the text or of a note is no list item.
+void RtfReader::setParagraphFormat(bool ended) {
+    QTextBlockFormat block = blockFormat();
+    if (ended || cursor.block().length() > 1) {
+        RtfListMarkers& markers = state().inNote ? noteListMarkers : listMarkers;
+        markers.endParagraph(state().paragraph.numbering, markerWritten, block);
+    }
+    markerWritten = false;
     cursor.setBlockFormat(block);
-    cursor.insertBlock(block, characterFormat());
 }
 
 void RtfReader::finishPicture() {

@@ -49,7 +49,8 @@ TEST(RtfReader, ReadsTheTextAsWordProcessorsWriteIt) {
         {"\\f3\\'c0\\'e1", u"Аб"},
         {"{\\object\\objemb{\\*\\objclass Equation}{\\*\\objdata 0102}{\\result r\\'e9sultat}}",
          u"résultat"},
-        {"{\\header en-t\\'eate}{\\footnote note}{\\v cach\\'e9}corps", u"corps"},
+        {"{\\header en-t\\'eate}{\\v cach\\'e9{\\footnote note}}corps", u"corps"},
+        {"{\\caps minuscule} et {\\scaps Lavoisier}", u"minuscule et Lavoisier"},
         {"\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row\\trowd\\cellx1000\\intbl "
          "c\\cell\\row\\pard d",
          u"a\tb\r\nc\r\nd"},

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "platform/richtext/rtfnumbering.h"
+
 #include <QList>
 #include <QTextOption>
 
 // The formatting an RTF group saves and restores.
+
+inline constexpr double rtfTwipsPerPixel = 15.0;
 
 struct RtfCharState {
     int font = -1;       // index in the font table; -1 until \f or \deff
@@ -16,7 +20,9 @@ struct RtfCharState {
     int foreground = 0;  // \cf: colour table index, 0 for automatic
     int background = 0;  // \cb, \highlight
     enum Script { Normal, Super, Sub } script = Normal;
-    int raiseHalfPoints = 0; // \up (positive), \dn (negative)
+    int raiseHalfPoints = 0;    // \up (positive), \dn (negative)
+    bool capitals = false;      // \caps: shown in capitals, stored as written
+    bool smallCapitals = false; // \scaps
 
     bool operator==(const RtfCharState&) const = default;
 };
@@ -30,13 +36,25 @@ struct RtfParagraphState {
     int spaceAfter = 0;
     QList<QTextOption::Tab> tabs; // pixels
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
+    RtfNumbering numbering;
 };
 
-enum class RtfDestination { Text, Skip, FontTable, ColourTable, Picture };
+enum class RtfDestination {
+    Text,
+    Skip,
+    FontTable,
+    ColourTable,
+    Picture,
+    Numbering,       // {\*\pn …}
+    NumberingBefore, // {\pntxtb …} inside it
+    NumberingAfter,  // {\pntxta …}
+    NestedRow,       // {\*\nesttableprops …}, which ends a nested row
+};
 
 struct RtfGroupState {
     RtfCharState chars;
     RtfParagraphState paragraph;
     RtfDestination destination = RtfDestination::Text;
     int unicodeSkip = 1; // \uc
+    bool inNote = false; // inside {\footnote …}
 };
