@@ -12,7 +12,8 @@ class QPushButton;
 
 // "Rechercher dans le cours": the pages holding every word typed, best first, each
 // with its title and a line of its text around the first match; the list follows the
-// typing. Choosing a page opens it with that match selected.
+// typing. Choosing a page opens it with that match selected. It searches the index
+// of `contexte.etat`, which must be built (`ouvrirRecherche` builds it).
 class Recherche : public QDialog {
     Q_OBJECT
 
