@@ -17,6 +17,7 @@ packages=(
     weston xwayland qt6-wayland
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     fonts-liberation fonts-dejavu-core
+    librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -30,5 +30,5 @@ private:
     MountDrives drives_;
     QtMediaControl mediaControl_;
     XDesktopWindows desktopWindows_;
-    QtHelpViewer helpViewer_;
+    QtHelpViewer helpViewer_{processes_};
 };

@@ -6,6 +6,7 @@
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
-    // Opens the help file at its contents; false when the viewer could not start.
+    // Opens the help file at its contents, or brings the viewer already open to the
+    // front; false when the viewer could not start.
     virtual bool showContents(const QString& helpFile) = 0;
 };

@@ -1,10 +1,11 @@
 #include "platform/qthelpviewer.h"
 
-#include "platform/qtprocesses.h"
-
-#include <QProcess>
+#include "platform/processes.h"
 
 bool QtHelpViewer::showContents(const QString& helpFile) {
-    const QString path = locateProgram(QStringLiteral("helpviewer"));
-    return !path.isEmpty() && QProcess::startDetached(path, {helpFile});
+    if (processes_.activate(viewer_))
+        return true;
+    viewer_ = processes_.start(QStringLiteral("helpviewer"), {helpFile},
+                               Processes::WindowStyle::NormalFocus);
+    return viewer_ != 0;
 }

@@ -67,7 +67,10 @@ void passerAffichage(Platform& platform, const QString& ficheTempo, const QStrin
     if (w >= 700 && w <= 900)
         return;
     if (trimSpaces(etatEcran) != u"ECRANOK") {
-        writeRecord(ficheTempo, flagfile::etatEcran, QStringLiteral("ECRANOK"));
+        // Unwritten, the mark would send every start back to the display program, which
+        // starts the navigator again: the pupil would never see it. Go on instead.
+        if (!writeRecord(ficheTempo, flagfile::etatEcran, QStringLiteral("ECRANOK")))
+            return;
         platform.events.processPending();
         platform.processes.start(QStringLiteral("dispotune.exe"), {},
                                  Processes::WindowStyle::NormalFocus);

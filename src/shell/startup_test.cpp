@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -171,6 +172,17 @@ TEST_F(Startup, DisplayHandOffByScreenWidthAndRecord23) {
         EXPECT_EQ(startedDispotune, c.handsOver) << c.width;
         EXPECT_EQ(window.isVisible(), !c.handsOver) << c.width;
     }
+}
+
+TEST_F(Startup, AFlagFileThatCannotBeWrittenKeepsTheNavigatorRatherThanLoop) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only files";
+    fake.screen.setPixels(1024, 768);
+    writeRecord(tempo(), 23, "ECRANAVOIR");
+    QFile(tempo()).setPermissions(QFileDevice::ReadOwner);
+    EXPECT_TRUE(start());
+    EXPECT_TRUE(fake.processes.started.isEmpty());
+    EXPECT_EQ(readRecord(tempo(), 23), u"ECRANAVOIR");
 }
 
 TEST_F(Startup, OnALargeScreenTheSecondStartCentresAnOuter800By600Window) {

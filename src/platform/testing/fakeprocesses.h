@@ -22,12 +22,13 @@ public:
     }
     bool activate(qint64 task) override {
         activated.append(task);
-        return task != 0;
+        return task != 0 && !ended.contains(task);
     }
     [[noreturn]] void endProgram() override { throw ProgramEnded{}; }
 
     QList<Start> started;
     QSet<QString> failing; // programs whose start fails
     QList<qint64> activated;
+    QSet<qint64> ended; // tasks whose windows are gone
     qint64 nextTask = 1001;
 };
