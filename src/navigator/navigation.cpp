@@ -86,13 +86,19 @@ SommaireContexte NavigationContexte::sommaire() {
                             repertoireProgramme};
 }
 
-QString resoudreFichier(NavigationContexte& contexte, const QString& nom) {
+QString trouverFichier(NavigationContexte& contexte, const QString& nom) {
     for (const QString& dossier : {contexte.repertoireProgramme, contexte.repertoireDonnees}) {
         if (dossier.isEmpty())
             continue;
         if (const auto trouve = contexte.platform.files.resolve(dossier + nom))
             return *trouve;
     }
+    return {};
+}
+
+QString resoudreFichier(NavigationContexte& contexte, const QString& nom) {
+    if (QString trouve = trouverFichier(contexte, nom); !trouve.isEmpty())
+        return trouve;
     return contexte.localiserDonnees ? contexte.localiserDonnees(nom) : QString();
 }
 

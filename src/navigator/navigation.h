@@ -48,6 +48,8 @@ void quitterPourPage(NavigationContexte& contexte, const QString& cle);
 // The file rule: the application directory, then the data directory, then the disc.
 // "" when the user gave up.
 QString resoudreFichier(NavigationContexte& contexte, const QString& nom);
+// The file rule without the disc: "" when the file is in neither directory.
+QString trouverFichier(NavigationContexte& contexte, const QString& nom);
 
 // Opens the summary or contents a history code names; false for any other entry.
 bool ouvrirCode(NavigationContexte& contexte, const QString& code);

@@ -6,6 +6,7 @@
 #include "modules/modulestate.h"
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
+#include "search/searchstate.h"
 #include "tests/testsession.h"
 
 #include <QString>
@@ -20,6 +21,7 @@ struct ApplicationState {
     FenetresDictionnaire fenetresDictionnaire;
     EtatCalculatrice calculatrice;
     TestSession test;
+    EtatRecherche recherche;
 
     EtatModules modules;
 

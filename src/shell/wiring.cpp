@@ -16,6 +16,7 @@
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
 #include "platform/mediacontrol.h"
+#include "search/searchcommands.h"
 #include "shell/applicationstate.h"
 #include "shell/locations.h"
 #include "shell/modulecommands.h"
@@ -161,6 +162,12 @@ void connecterDictionnaire(Multim& multim, ApplicationState& state) {
     relier(multim.Command1, Command1_Click);
 }
 
+void connecterRecherche(Multim& multim, ApplicationState& state) {
+    installerRecherche(multim, [&state] {
+        return RechercheContexte{*state.navigateur, state.recherche};
+    });
+}
+
 } // namespace
 
 void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& state) {
@@ -172,6 +179,7 @@ void connecterCommandes(Multim& multim, Platform& platform, ApplicationState& st
     connecterActivites(multim, state);
     connecterFermeture(multim, platform, state);
     connecterDictionnaire(multim, state);
+    connecterRecherche(multim, state);
     QObject::connect(multim.Command3, &QPushButton::clicked, &multim,
                      [&] { ouvrirMachine(multim, platform, state.calculatrice); });
 }
