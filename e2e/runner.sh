@@ -168,6 +168,19 @@ window_geometry() {
     echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
 }
 
+# settled_geometry ID "X Y WIDTH HEIGHT" SECONDS: prints the framed geometry once it is
+# the expected one, or as it is when the delay runs out (the window manager may still
+# be placing the window).
+settled_geometry() {
+    local tries=$(($3 * 10)) geometry
+    while ((tries-- > 0)); do
+        geometry=$(window_geometry "$1")
+        [ "$geometry" = "$2" ] && break
+        sleep 0.1
+    done
+    echo "$geometry"
+}
+
 # stacking: the managed windows' ids from the bottom up, in decimal.
 stacking() {
     xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' | while read -r id; do
