@@ -221,6 +221,21 @@ shot() {
     import -window root "$dir/$(basename "$0" .sh)-$1.png" 2>/dev/null || true
 }
 
+# area NAME WxH+X+Y: a screenshot, and that part of the screen in $work/NAME.png for
+# the checks to compare.
+area() {
+    shot "$1"
+    convert "${GALVANE_SHOTS:-$work}/$(basename "$0" .sh)-$1.png" -crop "$2" +repage \
+        "$work/$1.png"
+}
+
+# differing_pixels A B FUZZ: how many pixels two areas differ by.
+differing_pixels() {
+    local count
+    count=$(compare -metric AE -fuzz "$3" "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
+    echo "${count%% *}"
+}
+
 # read_record FILE R: the text of record R (ASCII texts).
 read_record() {
     [ -f "$1" ] || return 0

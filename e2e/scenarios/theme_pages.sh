@@ -5,18 +5,8 @@
 source "$(dirname "$0")/../runner.sh"
 command -v compare >/dev/null || { echo "SKIP: compare is missing"; exit 77; }
 
-# area NAME WxH+X+Y: a screenshot, and that part of the screen.
-area() {
-    shot "$1"
-    convert "${GALVANE_SHOTS:-$work}/theme_pages-$1.png" -crop "$2" +repage "$work/$1.png"
-}
-
 # same A B: true when two areas differ by no more than a few pixels.
-same() {
-    local count
-    count=$(compare -metric AE -fuzz 5% "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
-    [ "${count%% *}" -le 50 ]
-}
+same() { [ "$(differing_pixels "$1" "$2" 5%)" -le 50 ]; }
 
 # crop_at WxH X Y: the geometry of a part of the window's own area, on the screen.
 crop_at() {

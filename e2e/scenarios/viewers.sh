@@ -5,18 +5,8 @@
 source "$(dirname "$0")/../runner.sh"
 command -v compare >/dev/null || { echo "SKIP: compare is missing"; exit 77; }
 
-# area NAME WxH+X+Y: a screenshot, and the part of it the checks compare.
-area() {
-    shot "$1"
-    convert "${GALVANE_SHOTS:-$work}/viewers-$1.png" -crop "$2" +repage "$work/$1.png"
-}
-
 # differ A B: true when two areas differ by more than a few pixels.
-differ() {
-    local count
-    count=$(compare -metric AE -fuzz 5% "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
-    [ "${count%% *}" -gt 50 ]
-}
+differ() { [ "$(differing_pixels "$1" "$2" 5%)" -gt 50 ]; }
 
 picture=280x210+20+190 # the powers-of-ten pictures, placed by the picture-change rule
 frame=250x130+522+384  # the viewer's frame
