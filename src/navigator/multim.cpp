@@ -45,11 +45,22 @@ void Multim::setOuterGeometry(const QRect& outer) {
     fitOuterSize();
 }
 
+QSize Multim::frameMargins() const {
+    return isVisible() ? frameGeometry().size() - geometry().size()
+                       : QSize(d::outerWidth - d::clientWidth, d::outerHeight - d::clientHeight);
+}
+
 void Multim::fitOuterSize() {
-    const QSize margins =
-        isVisible() ? frameGeometry().size() - geometry().size()
-                    : QSize(d::outerWidth - d::clientWidth, d::outerHeight - d::clientHeight);
-    resize(outerSize_ - margins);
+    fittedMargins_ = frameMargins();
+    resize(outerSize_ - fittedMargins_);
+}
+
+// A busy window manager may frame the window later than the show's timer: the frame
+// moves the window, and the outer size is fitted again to the frame it now has.
+void Multim::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (isVisible() && windowState() == Qt::WindowNoState && frameMargins() != fittedMargins_)
+        fitOuterSize();
 }
 
 void Multim::showEvent(QShowEvent* event) {

@@ -130,9 +130,11 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void fitOuterSize();
+    QSize frameMargins() const;
     void buildPage();
     void buildCommands();
     void buildSummaries();
@@ -143,4 +145,5 @@ private:
 
     TwipsScale twips_;
     QSize outerSize_;
+    QSize fittedMargins_;
 };
