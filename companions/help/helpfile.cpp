@@ -83,11 +83,11 @@ private:
         block_ = Block::None;
     }
 
-    void picture(const QString& spec) {
+    void picture(const QString& line) {
         close();
-        const qsizetype space = spec.indexOf(u' ');
-        const QString file = space < 0 ? spec : spec.left(space);
-        const QString caption = space < 0 ? QString() : spec.mid(space + 1).trimmed();
+        const qsizetype space = line.indexOf(u' ');
+        const QString file = space < 0 ? line : line.left(space);
+        const QString caption = space < 0 ? QString() : line.mid(space + 1).trimmed();
         topic_.html += QStringLiteral("<p align=\"center\"><img src=\"%1\"/><br/><i>%2</i></p>")
                            .arg(file.toHtmlEscaped(), inlineHtml(caption));
         note(caption);

@@ -1,5 +1,4 @@
 #include "platform/qthelpviewer.h"
-
 #include "platform/testing/fakeprocesses.h"
 
 #include <gtest/gtest.h>
