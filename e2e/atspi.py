@@ -7,6 +7,7 @@ usage: atspi.py APP COMMAND [ARGUMENTS]
   focused                      prints "ROLE|NAME" of the object holding the keyboard focus
   wait-focused ROLE NAME SECS  waits until the focused object has that role and name
   find ROLE NAME               true when a showing object has that role and name
+  wait ROLE NAME SECS          waits until a showing object has that role and name
   do ROLE NAME ACTION          runs the object's action of that name ("press", "SetFocus")
   focus ROLE NAME              gives the object the keyboard focus
 
@@ -120,6 +121,14 @@ def main(argv):
                 print(f"focused: {seen or 'nothing'}", file=sys.stderr)
                 return 1
             time.sleep(0.2)
+    if command == "wait":
+        role, name, seconds = arguments[0], arguments[1], float(arguments[2])
+        deadline = time.monotonic() + seconds
+        while find(app, role, name) is None:
+            if time.monotonic() > deadline:
+                return 1
+            time.sleep(0.1)
+        return 0
     node = find(app, arguments[0], arguments[1]) if len(arguments) >= 2 else None
     if command == "find":
         return 0 if node else 1
