@@ -135,6 +135,17 @@ TEST_F(Keyboard, EnterAndSpaceDoWhatTheClickDoes) {
     }
 }
 
+TEST_F(Keyboard, TheHoverLookFollowsTheFocus) {
+    m.btpm(0)->click();
+    m.ettext(0)->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(m.ettext(0)->font().bold());
+    key(*m.ettext(0), Qt::Key_Tab);
+    EXPECT_FALSE(m.ettext(0)->font().bold());
+    EXPECT_TRUE(m.ettext(1)->font().bold());
+    m.testcours(0)->setFocus(Qt::TabFocusReason); // leaving the entries for the chapter's tools
+    EXPECT_FALSE(m.ettext(1)->font().bold());
+}
+
 TEST_F(Keyboard, EnterOnAChapterTitleUnfoldsIt) {
     key(*m.titchap(3), Qt::Key_Return);
     EXPECT_EQ(m.btpm(3)->text(), QStringLiteral("-"));

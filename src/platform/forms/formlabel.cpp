@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -144,12 +145,16 @@ void FormLabel::keyPressEvent(QKeyEvent* event) {
         activate();
 }
 
-// The hover look follows the focus, so the entry Tab reaches shows as the one under
-// the mouse would.
+// The hover look follows the focus: the control Tab reaches gets the move the mouse
+// would give it, for its own handlers and for those watching the area around it.
 void FormLabel::focusInEvent(QFocusEvent* event) {
     QLabel::focusInEvent(event);
-    if (link_)
-        Q_EMIT mouseMoved(rect().center());
+    if (link_) {
+        const QPointF centre = QRectF(rect()).center();
+        QMouseEvent move(QEvent::MouseMove, centre, mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &move);
+    }
     update();
 }
 
