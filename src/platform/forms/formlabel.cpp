@@ -68,7 +68,7 @@ private:
             if (!label->isLink())
                 continue;
             const QRect inFrame(label->mapTo(&frame_, QPoint(0, 0)), label->size());
-            label->setFocusPolicy(frame_.rect().contains(inFrame) ? Qt::StrongFocus : Qt::NoFocus);
+            label->setFocusPolicy(frame_.rect().contains(inFrame) ? Qt::TabFocus : Qt::NoFocus);
         }
     }
 
@@ -92,9 +92,11 @@ void FormLabel::setPicture(const QPixmap& picture) {
         resize(picture.size());
 }
 
+// Tab focus only: a click does its work without taking the keyboard from where it was,
+// so the mouse sees the window as it always was.
 void FormLabel::makeLink() {
     link_ = true;
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void FormLabel::activate() {
