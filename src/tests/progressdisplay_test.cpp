@@ -88,7 +88,7 @@ TEST(TestBackground, YellowBandsFadeIntoWhite) {
 
 TEST(TestPictures, SevenDistinctFaces) {
     for (int k = 1; k < 7; ++k)
-        EXPECT_NE(testpictures::face(k).toImage(), testpictures::face(k + 1).toImage()) << k;
+        EXPECT_NE(testpictures::face(k, 1).toImage(), testpictures::face(k + 1, 1).toImage()) << k;
 }
 
 TEST(Cjuste, AlternatesItsFramesAndClosesOnTheThirdTick) {

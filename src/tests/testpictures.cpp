@@ -1,5 +1,7 @@
 #include "tests/testpictures.h"
 
+#include "platform/forms/densepictures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
@@ -10,14 +12,8 @@ namespace {
 
 constexpr int side = 32;
 
-QPixmap blank() {
-    QPixmap picture(side, side);
-    picture.fill(Qt::transparent);
-    return picture;
-}
-
-QPixmap arrow(bool pointsLeft, const QColor& colour) {
-    QPixmap picture = blank();
+QPixmap arrow(bool pointsLeft, const QColor& colour, qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(colour);
@@ -29,8 +25,8 @@ QPixmap arrow(bool pointsLeft, const QColor& colour) {
     return picture;
 }
 
-QPixmap cross(const QColor& colour) {
-    QPixmap picture = blank();
+QPixmap cross(const QColor& colour, qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour, 5, Qt::SolidLine, Qt::RoundCap));
@@ -41,8 +37,8 @@ QPixmap cross(const QColor& colour) {
 
 } // namespace
 
-QPixmap face(int k) {
-    QPixmap picture = blank();
+QPixmap face(int k, qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(120, 80, 0), 1.5));
@@ -62,15 +58,15 @@ QPixmap face(int k) {
     return picture;
 }
 
-QPixmap previousArrow() {
-    return arrow(true, QColor(255, 175, 100));
+QPixmap previousArrow(qreal ratio) {
+    return arrow(true, QColor(255, 175, 100), ratio);
 }
-QPixmap nextArrow() {
-    return arrow(false, QColor(255, 175, 100));
+QPixmap nextArrow(qreal ratio) {
+    return arrow(false, QColor(255, 175, 100), ratio);
 }
 
-QPixmap validate() {
-    QPixmap picture = blank();
+QPixmap validate(qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0, 128, 0), 5, Qt::SolidLine, Qt::RoundCap));
@@ -78,12 +74,12 @@ QPixmap validate() {
     return picture;
 }
 
-QPixmap closeTest() {
-    return cross(QColor(128, 0, 0));
+QPixmap closeTest(qreal ratio) {
+    return cross(QColor(128, 0, 0), ratio);
 }
 
-QPixmap calculator() {
-    QPixmap picture = blank();
+QPixmap calculator(qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setPen(Qt::black);
     painter.setBrush(QColor(200, 200, 200));
@@ -97,16 +93,16 @@ QPixmap calculator() {
     return picture;
 }
 
-QPixmap wrongMark() {
-    return cross(QColor(255, 0, 0));
+QPixmap wrongMark(qreal ratio) {
+    return cross(QColor(255, 0, 0), ratio);
 }
 
-QPixmap missedMark() {
-    return arrow(false, QColor(255, 0, 0));
+QPixmap missedMark(qreal ratio) {
+    return arrow(false, QColor(255, 0, 0), ratio);
 }
 
-QPixmap pointer() {
-    QPixmap picture = blank();
+QPixmap pointer(qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
@@ -115,8 +111,8 @@ QPixmap pointer() {
     return picture;
 }
 
-QPixmap rightFrame(int f) {
-    QPixmap picture = blank();
+QPixmap rightFrame(int f, qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -131,8 +127,8 @@ QPixmap rightFrame(int f) {
     return picture;
 }
 
-QPixmap wrongPicture() {
-    return cross(QColor(255, 255, 255));
+QPixmap wrongPicture(qreal ratio) {
+    return cross(QColor(255, 255, 255), ratio);
 }
 
 } // namespace testpictures
