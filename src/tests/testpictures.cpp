@@ -17,7 +17,7 @@ QPixmap arrow(bool pointsLeft, const QColor& colour, qreal ratio) {
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(colour);
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     QPolygon shape =
         pointsLeft ? QPolygon({{4, 16}, {18, 4}, {18, 11}, {28, 11}, {28, 21}, {18, 21}, {18, 28}})
                    : QPolygon({{28, 16}, {14, 4}, {14, 11}, {4, 11}, {4, 21}, {14, 21}, {14, 28}});
@@ -81,15 +81,18 @@ QPixmap closeTest(qreal ratio) {
 QPixmap calculator(qreal ratio) {
     QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
-    painter.setPen(Qt::black);
-    painter.setBrush(QColor(200, 200, 200));
-    painter.drawRect(6, 2, 20, 28);
-    painter.setBrush(QColor(180, 230, 180));
-    painter.drawRect(9, 5, 14, 6);
-    painter.setBrush(Qt::white);
+    // Filled rectangles rather than outlined ones: they cover whole pixels of the
+    // design, at 1× and at 2× alike, where a 1-pixel outline lands half a pixel off
+    // at 2×. A box's outline covers columns x to x + w and rows y to y + h.
+    const auto box = [&](int x, int y, int w, int h, const QColor& fill) {
+        painter.fillRect(x, y, w + 1, h + 1, Qt::black);
+        painter.fillRect(x + 1, y + 1, w - 1, h - 1, fill);
+    };
+    box(6, 2, 20, 28, QColor(200, 200, 200));
+    box(9, 5, 14, 6, QColor(180, 230, 180));
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column)
-            painter.drawRect(9 + column * 5, 14 + row * 5, 3, 3);
+            box(9 + column * 5, 14 + row * 5, 3, 3, Qt::white);
     return picture;
 }
 
