@@ -164,6 +164,16 @@ wait_window() {
     return 1
 }
 
+# window_of_width WIDTH: the visible window whose own area is that wide, in the
+# design's pixels (the test windows have no title of their own to search for).
+window_of_width() {
+    local id found=""
+    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+        [ "$(client_geometry "$id" | cut -d' ' -f3)" = "$(($1 * scale))" ] && found=$id
+    done
+    [ -n "$found" ] && echo "$found"
+}
+
 # no_window TITLE: true when no visible window has that title.
 no_window() {
     [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true)" ]

@@ -2,22 +2,11 @@
 # The same walk at 1× (800 × 600) and at 2× (QT_SCALE_FACTOR=2 on 1600 × 1200, as on
 # a 192-dpi desktop): the summary with the cover picture, a course page's picture, a
 # test's face and arrows, the calculator's drawn keys, then Dispotune's pictures on a
-# larger screen (1280 × 1024, 2560 × 2048). At 2×
-# each picture keeps its place and size in the design and is drawn with four times
-# the pixels, not blown up from 1×.
+# larger screen (1280 × 1024, 2560 × 2048). At 2× each picture keeps its place and
+# size in the design and is drawn with four times the pixels, not blown up from 1×.
 source "$(dirname "$0")/../runner.sh"
 
 command -v identify >/dev/null || { echo "SKIP: identify is missing"; exit 77; }
-
-# window_of_width WIDTH: the visible window that wide in the design's pixels (the test
-# windows have no title of their own to search for).
-window_of_width() {
-    local id found=""
-    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-        [ "$(client_geometry "$id" | cut -d' ' -f3)" = "$(($1 * scale))" ] && found=$id
-    done
-    [ -n "$found" ] && echo "$found"
-}
 
 # walk: every picture of the walk taken as NAME-<scale>x.
 walk() {
