@@ -281,9 +281,10 @@ window_area() {
 }
 
 # drawn_sharp NAME: true when the area NAME-2x, taken at scale 2, is the area NAME-1x
-# drawn again with four times the pixels: scaled down, it matches the 1× one (but for
-# antialiasing), yet it is not the 1× one blown up (each pixel doubled), as a picture
-# drawn only at 1× shows. Prints the counts.
+# drawn again with four times the pixels: scaled down, it matches the 1× one (nine
+# pixels in ten, the rest being antialiasing), yet at least one pixel in a hundred
+# differs from the 1× one blown up (each pixel doubled), which is exactly what a
+# picture drawn only at 1× shows. Prints the counts.
 drawn_sharp() {
     local pixels unlike blown
     convert "$work/$1-2x.png" -scale 50% "$work/$1-halved.png"
