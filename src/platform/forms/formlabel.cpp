@@ -1,5 +1,7 @@
 #include "platform/forms/formlabel.h"
 
+#include "platform/forms/densepictures.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -89,7 +91,7 @@ FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
 void FormLabel::setPicture(const QPixmap& picture) {
     setPixmap(picture);
     if (!picture.isNull())
-        resize(picture.size());
+        resize(shownSize(picture));
 }
 
 // Tab focus only: a click does its work without taking the keyboard from where it was,
