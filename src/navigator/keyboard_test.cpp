@@ -146,6 +146,15 @@ TEST_F(Keyboard, TheHoverLookFollowsTheFocus) {
     EXPECT_FALSE(m.ettext(1)->font().bold());
 }
 
+TEST_F(Keyboard, TheThemeContentsHideTheChoicesBeneathThemFromTab) {
+    m.Command2->click();
+    key(*m.Labelth1, Qt::Key_Return);
+    ASSERT_FALSE(m.Frathem->isHidden());
+    EXPECT_EQ(tabsFrom(*m.Command14, 2), names({m.Label20(0), m.Label20(1)}));
+    m.Command2->click();
+    EXPECT_EQ(tabsFrom(*m.Command14, 2), names({m.Image1(0), m.Label3(0)}));
+}
+
 TEST_F(Keyboard, EnterOnAChapterTitleUnfoldsIt) {
     key(*m.titchap(3), Qt::Key_Return);
     EXPECT_EQ(m.btpm(3)->text(), QStringLiteral("-"));

@@ -73,4 +73,5 @@ void Multim::buildKeyboardAccess() {
     // Only now: Qt leaves the order of a control that takes no focus as it was.
     for (const auto& [i, frame] : chapi)
         reachOnlyShownLinks(*frame);
+    skipLinksUnder(*Frathem);
 }

@@ -77,6 +77,32 @@ private:
     QWidget& frame_;
 };
 
+class CoveredLinksFilter : public QObject {
+public:
+    explicit CoveredLinksFilter(QWidget& cover) : QObject(&cover), cover_(cover) { update(); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool shownOrHidden =
+            event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent;
+        if (watched == &cover_ && shownOrHidden)
+            update();
+        return false;
+    }
+
+private:
+    void update() {
+        QWidget* parent = cover_.parentWidget();
+        if (!parent)
+            return;
+        for (FormLabel* label : parent->findChildren<FormLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (label->isLink() && cover_.geometry().intersects(label->geometry()))
+                label->setFocusPolicy(cover_.isHidden() ? Qt::TabFocus : Qt::NoFocus);
+        }
+    }
+
+    QWidget& cover_;
+};
+
 } // namespace
 
 FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
@@ -179,4 +205,8 @@ void FormLabel::paintEvent(QPaintEvent* event) {
 
 void reachOnlyShownLinks(QWidget& frame) {
     frame.installEventFilter(new ShownLinksFilter(frame));
+}
+
+void skipLinksUnder(QWidget& cover) {
+    cover.installEventFilter(new CoveredLinksFilter(cover));
 }

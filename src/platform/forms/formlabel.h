@@ -50,3 +50,7 @@ private:
 // Links inside `frame` that its edges cut off (a folded chapter's entries) drop out
 // of the Tab order, and come back when the frame grows to show them.
 void reachOnlyShownLinks(QWidget& frame);
+
+// While `cover` shows, the links of its parent that it lies over leave the Tab order:
+// they are out of sight under it.
+void skipLinksUnder(QWidget& cover);
