@@ -21,6 +21,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -354,7 +355,7 @@ void Machine::command5_Click() {
     terme(QStringLiteral("1 / "));
 }
 void Machine::pi_Click() {
-    terme(trimSpaces(texteNombre(4 * std::atan(1.0))));
+    terme(trimSpaces(texteNombre(std::numbers::pi)));
 }
 
 // plus, multip and div continue from the last answer on an empty entry, and do
