@@ -156,7 +156,7 @@ Machine::Machine(const Platform& platform, EtatCalculatrice& etat, QWidget* pare
       twips_(platform.screen.twipsPerPixelX(), platform.screen.twipsPerPixelY()) {
     setObjectName(QStringLiteral("Machine"));
     setWindowTitle(QStringLiteral("Machine à calculer"));
-    setFixedSize(machinedesign::clientWidth, machinedesign::clientHeight);
+    setFixedSize(twips_.toPixels(machinedesign::client));
     buildControls();
     connectKeys();
 }
