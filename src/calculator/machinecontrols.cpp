@@ -1,3 +1,6 @@
+// Building the calculator window: the display, the option frames and the 49 keys,
+// each styled from its design and tied to its handler.
+
 #include "calculator/keypictures.h"
 #include "calculator/machine.h"
 #include "calculator/machinedesign.h"

@@ -1,3 +1,5 @@
+// Groups, and each token handed to the part of the reader that reads it.
+
 #include "platform/richtext/rtfreader.h"
 
 #include "platform/richtext/rtfreading.h"
