@@ -1,0 +1,102 @@
+#!/usr/bin/python3
+"""Finds a widget of a running program on the accessibility bus (AT-SPI) by its role
+and name, as a screen reader sees it, and acts on it. Works for X11 and Wayland
+clients alike, since it needs no window system.
+
+  atspi.py find ROLE NAME [SECONDS]         true once a showing object is there
+  atspi.py do ROLE NAME ACTION [SECONDS]    does one of its actions (e.g. Press)
+
+ROLE is AT-SPI's role name ("push button", "alert", "label"...); NAME the accessible
+name, exactly. SECONDS (5 unless told) bounds the wait for the object to show.
+Exit status 1 when it did not show in time or has no such action.
+"""
+
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+
+def descendants(root):
+    pending = [root]
+    while pending:
+        node = pending.pop()
+        yield node
+        try:
+            count = node.get_child_count()
+        except GLib.Error:
+            continue  # gone while walked
+        for index in reversed(range(count)):
+            child = node.get_child_at_index(index)
+            if child is not None:
+                pending.append(child)
+
+
+def matches(node, role, name):
+    try:
+        return (
+            node.get_role_name() == role
+            and node.get_name() == name
+            and node.get_state_set().contains(Atspi.StateType.SHOWING)
+        )
+    except GLib.Error:
+        return False
+
+
+def find(role, name):
+    desktop = Atspi.get_desktop(0)
+    for index in range(desktop.get_child_count()):
+        program = desktop.get_child_at_index(index)
+        if program is None:
+            continue
+        for node in descendants(program):
+            if matches(node, role, name):
+                return node
+    return None
+
+
+def await_object(role, name, seconds):
+    deadline = time.monotonic() + seconds
+    while True:
+        node = find(role, name)
+        if node is not None or time.monotonic() > deadline:
+            return node
+        time.sleep(0.2)
+
+
+def do_action(node, action):
+    actions = node.get_action_iface()
+    names = [actions.get_action_name(i) for i in range(actions.get_n_actions())] if actions else []
+    if action not in names:
+        print(f"no action {action!r} (has {names})", file=sys.stderr)
+        return False
+    return actions.do_action(names.index(action))
+
+
+def main(arguments):
+    usage = "usage: atspi.py find ROLE NAME [SECONDS] | do ROLE NAME ACTION [SECONDS]"
+    if len(arguments) < 3 or arguments[0] not in ("find", "do"):
+        print(usage, file=sys.stderr)
+        return 2
+    command, role, name = arguments[:3]
+    rest = arguments[3:]
+    action = rest.pop(0) if command == "do" and rest else None
+    if command == "do" and action is None:
+        print(usage, file=sys.stderr)
+        return 2
+    seconds = float(rest[0]) if rest else 5.0
+    Atspi.init()
+    node = await_object(role, name, seconds)
+    if node is None:
+        print(f"no showing {role} named {name!r}", file=sys.stderr)
+        return 1
+    if action is None:
+        return 0
+    return 0 if do_action(node, action) else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
