@@ -1,7 +1,8 @@
 # Sourced by the Wayland scenarios after runner.sh: a headless Wayland compositor
 # (weston), with or without its XWayland display, as the session the programs are
-# started in. The scenario's first argument is the input helper (xclickhelper):
-# XWayland without any input device ends when the pointer is moved through XTEST.
+# started in. The scenario's first argument is the X helper (xclickhelper), which
+# sends input straight to windows, since XWayland without any input device ends
+# when the pointer is moved through XTEST, and watches for activation requests.
 
 click_helper=${1:?the click helper}
 
