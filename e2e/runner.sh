@@ -107,6 +107,26 @@ start_on_summary() {
     sleep 0.5
 }
 
+# open_chapter_one_test: from the general summary, the chemistry table, its chapter 1
+# unfolded, and that chapter's "Tester vos connaissances" pressed.
+open_chapter_one_test() {
+    click "$window" 141 76 # C&himie
+    sleep 0.5
+    click "$window" 352 212 # the fold button of chapter 1
+    sleep 0.5
+    click "$window" 460 416 # Tester vos connaissances
+    sleep 1
+}
+
+# expect_centred_on_1024 ID: the main window is 800 × 600, in the middle of a
+# 1024 × 768 screen, once the window manager has placed it.
+expect_centred_on_1024() {
+    local x y width height
+    read -r x y width height < <(settled_geometry "$1" "112 84 800 600" 5)
+    [ "$width" = 800 ] && [ "$height" = 600 ] || fail "window ${width}x${height}"
+    [ "$x" = 112 ] && [ "$y" = 84 ] || fail "window at $x,$y"
+}
+
 # navigator_ended SECONDS: true once the navigator has ended within the delay.
 navigator_ended() {
     local tries=$(($1 * 10))

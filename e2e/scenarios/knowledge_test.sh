@@ -14,13 +14,7 @@ window_of_width() {
 }
 
 start_on_summary
-click "$window" 141 76 # C&himie
-sleep 0.5
-click "$window" 352 212 # the fold button of chapter 1
-sleep 0.5
-
-click "$window" 460 416 # Tester vos connaissances
-sleep 1
+open_chapter_one_test
 test=$(window_of_width 790) || fail "no test window"
 shot "1-test-strip"
 
