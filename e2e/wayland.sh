@@ -49,6 +49,18 @@ click_at() {
     "$click_helper" click "$1" "$2" "$3"
 }
 
+# click_for TITLE ID X Y: a click at a point of the window that opens a window of
+# that title, whose id it prints; clicked again when none opened within 5 seconds,
+# since on a loaded machine a click sent straight to a window is now and then lost.
+click_for() {
+    local attempt
+    for attempt in 1 2; do
+        click_at "$2" "$3" "$4"
+        wait_window "$1" 5 && return 0
+    done
+    return 1
+}
+
 # await_activation ID: from now on, watches for a request to the desktop to bring
 # window ID to the front (see the helper); activation_requested then tells.
 await_activation() {

@@ -24,12 +24,11 @@ expect_record TEMPO.GXS 1 "OUI"
 await_activation "$module"
 click_at "$window" 61 135 # Ordalis again: brought to the front, not started again
 activation_requested || fail "the module's window was not asked to the front"
-sleep 1 # the focus handed to the module: the main window's loss of it lands late
+sleep 1 # time for a second instance, wrongly started, to note its start
 [ "$(grep -c '^ORDALIS.EXE' "$app/companions.log")" = 1 ] || fail "the module was started twice"
 kill -0 "$navigator" 2>/dev/null || fail "the navigator ended"
 
-click_at "$window" 714 76 # &Quitter
-question=$(wait_window "Quitter" 10) || fail "no confirmation"
+question=$(click_for "Quitter" "$window" 714 76) || fail "no confirmation" # &Quitter
 sleep 0.3
 key_to "$question" Return # OK
 navigator_ended 10 || fail "the navigator did not end"
