@@ -20,41 +20,40 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 
-def descendants(root):
-    pending = [root]
-    while pending:
-        node = pending.pop()
-        yield node
-        try:
-            count = node.get_child_count()
-        except GLib.Error:
-            continue  # gone while walked
-        for index in reversed(range(count)):
-            child = node.get_child_at_index(index)
-            if child is not None:
-                pending.append(child)
+def showing(node):
+    return node.get_state_set().contains(Atspi.StateType.SHOWING)
 
 
-def matches(node, role, name):
+def find_in(node, role, name):
+    """The first showing object below node with that role and name; a hidden
+    object's children are hidden too, so they are not walked (a window holds
+    many hidden widgets)."""
     try:
-        return (
-            node.get_role_name() == role
-            and node.get_name() == name
-            and node.get_state_set().contains(Atspi.StateType.SHOWING)
-        )
+        count = node.get_child_count()
     except GLib.Error:
-        return False
+        return None  # gone while walked
+    for index in range(count):
+        child = node.get_child_at_index(index)
+        try:
+            if child is None or not showing(child):
+                continue
+            if child.get_role_name() == role and child.get_name() == name:
+                return child
+        except GLib.Error:
+            continue
+        found = find_in(child, role, name)
+        if found is not None:
+            return found
+    return None
 
 
 def find(role, name):
     desktop = Atspi.get_desktop(0)
     for index in range(desktop.get_child_count()):
         program = desktop.get_child_at_index(index)
-        if program is None:
-            continue
-        for node in descendants(program):
-            if matches(node, role, name):
-                return node
+        found = find_in(program, role, name) if program is not None else None
+        if found is not None:
+            return found
     return None
 
 
