@@ -3,16 +3,6 @@
 # table, one right answer, one wrong answer, and back to the course page.
 source "$(dirname "$0")/../runner.sh"
 
-# window_of_width WIDTH: the visible window that wide (the test windows have no
-# title of their own to search for).
-window_of_width() {
-    local id found=""
-    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-        [ "$(window_geometry "$id" | cut -d' ' -f3)" = "$1" ] && found=$id
-    done
-    [ -n "$found" ] && echo "$found"
-}
-
 start_on_summary
 open_chapter_one_test
 test=$(window_of_width 790) || fail "no test window"
