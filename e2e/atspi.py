@@ -1,19 +1,16 @@
 #!/usr/bin/python3
-"""Reads and drives a program through the accessibility layer (AT-SPI), as a screen
-reader does.
+"""Finds a widget of a running program on the accessibility bus (AT-SPI) by its role
+and name, as a screen reader sees it, and acts on it. Works for X11 and Wayland
+clients alike, since it needs no window system.
 
-usage: atspi.py APP COMMAND [ARGUMENTS]
-  APP                          part of the application's accessible name (any case)
-  focused                      prints "ROLE|NAME" of the object holding the keyboard focus
-  wait-focused ROLE NAME SECS  waits until the focused object has that role and name
-  find ROLE NAME               true when a showing object has that role and name
-  wait ROLE NAME SECS          waits until a showing object has that role and name
-  do ROLE NAME ACTION          runs the object's action of that name ("press", "SetFocus")
-  focus ROLE NAME              gives the object the keyboard focus
+  atspi.py find ROLE NAME [SECONDS]         true once a showing object is there
+  atspi.py do ROLE NAME ACTION [SECONDS]    does one of its actions (e.g. Press)
+  atspi.py focused                          prints "ROLE|NAME" of the focused object
+  atspi.py wait-focused ROLE NAME [SECONDS] true once the focus is on such an object
 
-ROLE is AT-SPI's role name ("push button", "link", "radio button", "dialog"). Exit
-status 0 on success, 1 when the object is not found or not in the expected state, 2
-when the accessibility layer or the application cannot be reached.
+ROLE is AT-SPI's role name ("push button", "alert", "label"...); NAME the accessible
+name, exactly. SECONDS (5 unless told) bounds the wait for the object to show.
+Exit status 1 when it did not show in time or has no such action.
 """
 
 import sys
@@ -25,124 +22,141 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 
-def application(part):
-    desktop = Atspi.get_desktop(0)
-    for i in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(i)
-        try:
-            if app is not None and part.lower() in (app.get_name() or "").lower():
-                return app
-        except GLib.Error:
-            continue
-    return None
-
-
 def showing(node):
-    states = node.get_state_set()
-    return states.contains(Atspi.StateType.SHOWING) or node.get_role() == Atspi.Role.APPLICATION
+    return node.get_state_set().contains(Atspi.StateType.SHOWING)
 
 
-def walk(node):
-    """Every showing object under node, node first; hidden branches are skipped."""
+def find_in(node, role, name):
+    """The first showing object below node with that role and name; a hidden
+    object's children are hidden too, so they are not walked (a window holds
+    many hidden widgets)."""
     try:
-        if not showing(node):
-            return
-        yield node
         count = node.get_child_count()
     except GLib.Error:
-        return
-    for i in range(count):
+        return None  # gone while walked
+    for index in range(count):
+        child = node.get_child_at_index(index)
         try:
-            child = node.get_child_at_index(i)
+            if child is None or not showing(child):
+                continue
+            if child.get_role_name() == role and child.get_name() == name:
+                return child
         except GLib.Error:
             continue
-        if child is not None:
-            yield from walk(child)
-
-
-def describe(node):
-    return f"{node.get_role_name()}|{node.get_name()}"
-
-
-def focused(app):
-    for node in walk(app):
-        try:
-            if node.get_state_set().contains(Atspi.StateType.FOCUSED):
-                return node
-        except GLib.Error:
-            continue
+        found = find_in(child, role, name)
+        if found is not None:
+            return found
     return None
 
 
-def find(app, role, name):
-    for node in walk(app):
-        try:
-            if node.get_role_name() == role and node.get_name() == name:
-                return node
-        except GLib.Error:
-            continue
+def find(role, name):
+    desktop = Atspi.get_desktop(0)
+    for index in range(desktop.get_child_count()):
+        program = desktop.get_child_at_index(index)
+        found = find_in(program, role, name) if program is not None else None
+        if found is not None:
+            return found
     return None
 
 
-def run_action(node, wanted):
-    action = node.get_action_iface()
-    if action is None:
+def focused_in(node):
+    """The showing object below node that holds the keyboard focus, if any."""
+    try:
+        count = node.get_child_count()
+    except GLib.Error:
+        return None
+    for index in range(count):
+        child = node.get_child_at_index(index)
+        try:
+            if child is None or not showing(child):
+                continue
+            if child.get_state_set().contains(Atspi.StateType.FOCUSED):
+                return child
+        except GLib.Error:
+            continue
+        found = focused_in(child)
+        if found is not None:
+            return found
+    return None
+
+
+def focused():
+    """What a screen reader announces for the focused object: "ROLE|NAME"."""
+    desktop = Atspi.get_desktop(0)
+    for index in range(desktop.get_child_count()):
+        program = desktop.get_child_at_index(index)
+        node = focused_in(program) if program is not None else None
+        if node is not None:
+            try:
+                return f"{node.get_role_name()}|{node.get_name()}"
+            except GLib.Error:
+                return ""
+    return ""
+
+
+def await_focus(role, name, seconds):
+    deadline = time.monotonic() + seconds
+    while True:
+        seen = focused()
+        if seen == f"{role}|{name}":
+            return True
+        if time.monotonic() > deadline:
+            print(f"the focus is on {seen or 'nothing'}", file=sys.stderr)
+            return False
+        time.sleep(0.2)
+
+
+def await_object(role, name, seconds):
+    deadline = time.monotonic() + seconds
+    while True:
+        node = find(role, name)
+        if node is not None or time.monotonic() > deadline:
+            return node
+        time.sleep(0.2)
+
+
+def do_action(node, action):
+    actions = node.get_action_iface()
+    names = [actions.get_action_name(i) for i in range(actions.get_n_actions())] if actions else []
+    if action not in names:
+        print(f"no action {action!r} (has {names})", file=sys.stderr)
         return False
-    for i in range(action.get_n_actions()):
-        if action.get_action_name(i) == wanted:
-            return action.do_action(i)
-    return False
+    return actions.do_action(names.index(action))
 
 
-def main(argv):
-    if len(argv) < 3:
-        print(__doc__, file=sys.stderr)
+def main(arguments):
+    usage = (
+        "usage: atspi.py find ROLE NAME [SECONDS] | do ROLE NAME ACTION [SECONDS] | focused"
+        " | wait-focused ROLE NAME [SECONDS]"
+    )
+    if arguments[:1] == ["focused"]:
+        Atspi.init()
+        seen = focused()
+        print(seen)
+        return 0 if seen else 1
+    if len(arguments) < 3 or arguments[0] not in ("find", "do", "wait-focused"):
+        print(usage, file=sys.stderr)
         return 2
-    app = application(argv[1])
-    if app is None:
-        print(f"no application named {argv[1]}", file=sys.stderr)
+    if arguments[0] == "wait-focused":
+        Atspi.init()
+        seconds = float(arguments[3]) if len(arguments) > 3 else 5.0
+        return 0 if await_focus(arguments[1], arguments[2], seconds) else 1
+    command, role, name = arguments[:3]
+    rest = arguments[3:]
+    action = rest.pop(0) if command == "do" and rest else None
+    if command == "do" and action is None:
+        print(usage, file=sys.stderr)
         return 2
-    command, arguments = argv[2], argv[3:]
-    if command == "focused":
-        node = focused(app)
-        print(describe(node) if node else "")
-        return 0 if node else 1
-    if command == "wait-focused":
-        role, name, seconds = arguments[0], arguments[1], float(arguments[2])
-        deadline = time.monotonic() + seconds
-        seen = ""
-        while True:
-            node = focused(app)
-            seen = describe(node) if node else ""
-            if seen == f"{role}|{name}":
-                print(seen)
-                return 0
-            if time.monotonic() > deadline:
-                print(f"focused: {seen or 'nothing'}", file=sys.stderr)
-                return 1
-            time.sleep(0.2)
-    if command == "wait":
-        role, name, seconds = arguments[0], arguments[1], float(arguments[2])
-        deadline = time.monotonic() + seconds
-        while find(app, role, name) is None:
-            if time.monotonic() > deadline:
-                return 1
-            time.sleep(0.1)
-        return 0
-    node = find(app, arguments[0], arguments[1]) if len(arguments) >= 2 else None
-    if command == "find":
-        return 0 if node else 1
+    seconds = float(rest[0]) if rest else 5.0
+    Atspi.init()
+    node = await_object(role, name, seconds)
     if node is None:
-        print(f"no showing {arguments[0]} named {arguments[1]}", file=sys.stderr)
+        print(f"no showing {role} named {name!r}", file=sys.stderr)
         return 1
-    if command == "do":
-        return 0 if run_action(node, arguments[2]) else 1
-    if command == "focus":
-        component = node.get_component_iface()
-        return 0 if component and component.grab_focus() else 1
-    print(__doc__, file=sys.stderr)
-    return 2
+    if action is None:
+        return 0
+    return 0 if do_action(node, action) else 1
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(main(sys.argv[1:]))
