@@ -15,6 +15,7 @@
 #include "navigator/navigationstate.h"
 #include "platform/desktopplatform.h"
 #include "platform/forms/picturebox.h"
+#include "platform/qtmediacontrol.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -76,6 +77,12 @@ private:
 
 double parLeNavigateur(const QString& repertoire) {
     DesktopPlatform desktop;
+    const Platform reelle = desktop.platform();
+    // The module of the course's application directory, as the navigator there has.
+    QtMediaControl lecteur(repertoire + QStringLiteral("galvane-video.so"));
+    Platform platform{reelle.messages,       reelle.modalWindows, reelle.events, reelle.screen,
+                      reelle.processes,      reelle.files,        reelle.drives, lecteur,
+                      reelle.desktopWindows, reelle.helpViewer};
     Multim m(15, 15);
     NavigationState navigation;
     reinitialiserHistorique(navigation);
@@ -84,9 +91,8 @@ double parLeNavigateur(const QString& repertoire) {
     const QString vide;
     const QString cheminBase = repertoire + QStringLiteral("GLXNOV.glb");
     std::array<qint16, 31> hauteurs{};
-    NavigationContexte navigateur{
-        m,          desktop.platform(), navigation, videoEnCours, repertoire, vide,
-        cheminBase, hauteurs,           {},         {},           alerteEcran};
+    NavigationContexte navigateur{m,          platform, navigation, videoEnCours, repertoire, vide,
+                                  cheminBase, hauteurs, {},         {},           alerteEcran};
     VideoContexte video{navigateur, vide, {}};
     const PageVideo page = premierePageVideo(cheminBase);
     if (page.cle.isEmpty()) {
