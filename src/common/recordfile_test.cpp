@@ -1,9 +1,12 @@
 #include "common/recordfile.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -124,6 +127,89 @@ TEST_F(RecordFileTest, OneOpeningServesAGroupOfAccesses) {
     RecordFile readOnly(path, RecordFile::Mode::Read);
     EXPECT_FALSE(readOnly.write(1, QStringLiteral("OUI")));
     EXPECT_EQ(readOnly.read(1), QStringLiteral("NON"));
+}
+
+// A course file kept in memory must still show every change at the next opening: a
+// rewrite in place, a replacement by another file, a removal, and a change made so soon
+// after the previous one that the modification time may not move.
+class UnchangingFileTest : public RecordFileTest {
+protected:
+    static QString readUnchanging(const QString& file, int record) {
+        return RecordFile(file, RecordFile::Mode::ReadUnchanging).read(record);
+    }
+    // Dated as a course installed long ago, always at the same time.
+    void dateBack() {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime(QDate(2024, 1, 15), QTime(8, 0)),
+                      QFileDevice::FileModificationTime);
+    }
+};
+
+TEST_F(UnchangingFileTest, SeesEveryChangeAtTheNextOpening) {
+    struct Case {
+        const char* change;
+        std::function<void()> apply;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"rewritten in place",
+         [this] { ASSERT_TRUE(writeRecord(path, 2, QStringLiteral("après"))); },
+         QStringLiteral("après")},
+        {"replaced by a file of the same size and date",
+         [this] {
+             const QString other = dir.filePath(QStringLiteral("other.bin"));
+             ASSERT_TRUE(writeRecord(other, 1, QStringLiteral("BASE GL")));
+             ASSERT_TRUE(writeRecord(other, 2, QStringLiteral("autre")));
+             QFile::remove(path);
+             ASSERT_TRUE(QFile::rename(other, path));
+             dateBack();
+         },
+         QStringLiteral("autre")},
+        {"removed", [this] { QFile::remove(path); }, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        ASSERT_TRUE(writeRecord(path, 1, QStringLiteral("BASE GL")));
+        ASSERT_TRUE(writeRecord(path, 2, QStringLiteral("avant")));
+        dateBack();
+        EXPECT_EQ(readUnchanging(path, 2), QStringLiteral("avant"));
+        c.apply();
+        EXPECT_EQ(readUnchanging(path, 2), c.expected);
+        EXPECT_EQ(readUnchanging(path, 3), QString());
+    }
+}
+
+TEST_F(UnchangingFileTest, AFileChangedTwiceInQuickSuccessionIsReadAfresh) {
+    for (const QString& text :
+         {QStringLiteral("un"), QStringLiteral("deux"), QStringLiteral("trois")}) {
+        ASSERT_TRUE(writeRecord(path, 1, text));
+        EXPECT_EQ(readUnchanging(path, 1), text);
+    }
+    EXPECT_EQ(readUnchanging(dir.filePath(QStringLiteral("absent.bin")), 1), QString());
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("absent.bin"))));
+}
+
+TEST(Windows1252, EveryByteDecodesAsTheConverterDecodesIt) {
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte)
+        all.append(char(byte));
+    QStringDecoder decoder("windows-1252");
+    const QString expected = decoder.decode(all);
+    ASSERT_EQ(expected.size(), 256);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("all.bin"));
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    for (int start = 0; start < 256; start += 120) {
+        const QByteArray chunk = all.mid(start, 120);
+        QByteArray record(RecordFile::recordSize, '\0');
+        qToLittleEndian<quint16>(quint16(chunk.size()), record.data());
+        record.replace(2, chunk.size(), chunk);
+        out.write(record.left(RecordFile::recordSize));
+    }
+    out.close();
+    EXPECT_EQ(readRecord(path, 1) + readRecord(path, 2) + readRecord(path, 3), expected);
 }
 
 } // namespace
