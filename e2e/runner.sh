@@ -17,6 +17,8 @@ done
 work=$(mktemp -d)
 app="$work/app"
 started=()
+# Device pixels per pixel of the programs' design: see at_scale.
+scale=1
 
 stop_all() {
     local pid
@@ -76,8 +78,9 @@ start_window_manager() {
     done
 }
 
-# layout_app: the built application directory copied into the scenario's folder.
+# layout_app: the built application directory copied afresh into the scenario's folder.
 layout_app() {
+    rm -rf "$app"
     cp -r "$GALVANE_APP_DIR" "$app"
     rm -f "$app/companions.log"
 }
@@ -105,6 +108,26 @@ start_on_summary() {
     start_navigator
     window=$(wait_window "Solstice - LUMEN" 20) || fail "no main window"
     sleep 0.5
+}
+
+# open_chapter_one_test: from the general summary, the chemistry table, its chapter 1
+# unfolded, and that chapter's "Tester vos connaissances" pressed.
+open_chapter_one_test() {
+    click "$window" 141 76 # C&himie
+    sleep 0.5
+    click "$window" 352 212 # the fold button of chapter 1
+    sleep 0.5
+    click "$window" 460 416 # Tester vos connaissances
+    sleep 1
+}
+
+# expect_centred_on_1024 ID: the main window is 800 × 600, in the middle of a
+# 1024 × 768 screen, once the window manager has placed it.
+expect_centred_on_1024() {
+    local x y width height
+    read -r x y width height < <(settled_geometry "$1" "112 84 800 600" 5)
+    [ "$width" = 800 ] && [ "$height" = 600 ] || fail "window ${width}x${height}"
+    [ "$x" = 112 ] && [ "$y" = 84 ] || fail "window at $x,$y"
 }
 
 # navigator_ended SECONDS: true once the navigator has ended within the delay.
@@ -139,6 +162,16 @@ wait_window() {
         sleep 0.1
     done
     return 1
+}
+
+# window_of_width WIDTH: the visible window whose own area is that wide, in the
+# design's pixels (the test windows have no title of their own to search for).
+window_of_width() {
+    local id found=""
+    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+        [ "$(client_geometry "$id" | cut -d' ' -f3)" = "$(($1 * scale))" ] && found=$id
+    done
+    [ -n "$found" ] && echo "$found"
 }
 
 # no_window TITLE: true when no visible window has that title.
@@ -195,9 +228,18 @@ above() {
     [ "$order" = "$1" ]
 }
 
-# click ID X Y: a left click at a point of the window.
+# at_scale FACTOR: the programs started from now on scaled by FACTOR (QT_SCALE_FACTOR),
+# as on a dense desktop (2 on a 192-dpi screen): their design keeps its size in
+# device-independent pixels, FACTOR device pixels each way, on a screen FACTOR times
+# as large. Points given to click and window_area stay the design's.
+at_scale() {
+    scale=$1
+    export QT_SCALE_FACTOR=$1
+}
+
+# click ID X Y: a left click at a point of the window (in the design's pixels).
 click() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
+    xdotool mousemove --window "$1" $(($2 * scale)) $(($3 * scale)) click 1
 }
 
 # press TITLE KEY: a key pressed in the window of that title, again while it stays
@@ -227,6 +269,31 @@ area() {
     shot "$1"
     convert "${GALVANE_SHOTS:-$work}/$(basename "$0" .sh)-$1.png" -crop "$2" +repage \
         "$work/$1.png"
+}
+
+# window_area NAME ID WxH+X+Y: as area, for a part of window ID given in the design's
+# pixels (so the same part at every scale).
+window_area() {
+    local x y width height left top rest
+    read -r left top rest < <(client_geometry "$2")
+    IFS='x+' read -r width height x y <<<"$3"
+    area "$1" "$((width * scale))x$((height * scale))+$((left + x * scale))+$((top + y * scale))"
+}
+
+# drawn_sharp NAME: true when the area NAME-2x, taken at scale 2, is the area NAME-1x
+# drawn again with four times the pixels: scaled down, it matches the 1× one (nine
+# pixels in ten, the rest being antialiasing), yet at least one pixel in a hundred
+# differs from the 1× one blown up (each pixel doubled), which is exactly what a
+# picture drawn only at 1× shows. Prints the counts.
+drawn_sharp() {
+    local pixels unlike blown
+    convert "$work/$1-2x.png" -scale 50% "$work/$1-halved.png"
+    convert "$work/$1-1x.png" -scale 200% "$work/$1-doubled.png"
+    pixels=$(identify -format '%[fx:w*h]' "$work/$1-1x.png")
+    unlike=$(differing_pixels "$1-halved" "$1-1x" 30%)
+    blown=$(differing_pixels "$1-doubled" "$1-2x" 10%)
+    echo "$1: $unlike of $pixels pixels unlike at 1×, $blown of $((4 * pixels)) unlike blown up"
+    ((unlike * 10 <= pixels && blown * 100 >= 4 * pixels))
 }
 
 # differing_pixels A B FUZZ: how many pixels two areas differ by.

@@ -3,9 +3,9 @@
 // past the end of the table.
 
 #include "common/spaces.h"
+#include "fuzzfiles.h"
 #include "navigator/contentdatabase.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cstddef>
@@ -19,12 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path = dir.filePath(QStringLiteral("GLXNOV.glb"));
     // The first two bytes choose a page to read, any 16-bit number; the rest is the file.
     const int asked = qFromLittleEndian<qint16>(data);
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        file.write(reinterpret_cast<const char*>(data) + 2, qint64(size - 2));
-    }
+    save(path, QByteArrayView(data + 2, qsizetype(size - 2)));
 
     readSignature(path);
     const PageRecord page = readPage(path, asked);

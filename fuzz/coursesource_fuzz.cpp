@@ -4,6 +4,7 @@
 
 #include "common/numerictext.h"
 #include "common/recordfile.h"
+#include "fuzzfiles.h"
 #include "tools/coursepack/coursesource.h"
 #include "tools/coursepack/recordlayout.h"
 
@@ -16,12 +17,6 @@
 #include <cstdlib>
 
 namespace {
-
-void save(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        std::abort();
-}
 
 // The test as the navigator reads it back: as many questions as its count says, as
 // many choices as each one's count says, and only the records of its kind.

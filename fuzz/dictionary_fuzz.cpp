@@ -6,8 +6,8 @@
 #include "dictionary/dictionaryloading.h"
 #include "dictionary/dictionarylookup.h"
 #include "dictionary/dictionarystate.h"
+#include "fuzzfiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -25,12 +25,7 @@ void checkDisplayForm(const QString& cle) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("GLX.DIC"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        file.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    save(path, QByteArrayView(data, qsizetype(size)));
 
     DictionaryState state;
     const QStringList lus = lireMotsCles(path);

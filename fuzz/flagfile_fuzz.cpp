@@ -3,25 +3,14 @@
 // changing a byte past record 20.
 
 #include "common/recordfile.h"
+#include "fuzzfiles.h"
 #include "modules/flagfile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-QByteArray load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        std::abort();
-    return file.readAll();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2)
@@ -31,12 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first two bytes are the module asked for, any 16-bit number; the rest the file.
     const qint16 n = qFromLittleEndian<qint16>(data);
     const QByteArray bytes(reinterpret_cast<const char*>(data) + 2, qsizetype(size - 2));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size())
-            std::abort();
-    }
+    save(path, bytes);
 
     const qint16 etat = etatModules(path, n);
     if (etat < -1 || etat > flagfile::requeteNeutre)

@@ -4,30 +4,13 @@
 
 #include "common/recordfile.h"
 #include "common/windows1252.h"
+#include "fuzzfiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-void save(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        std::abort();
-}
-
-QByteArray load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        std::abort();
-    return file.readAll();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2)

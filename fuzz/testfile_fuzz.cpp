@@ -2,12 +2,12 @@
 // as a pupil's answer and a key word to the answer matching.
 
 #include "common/windows1252.h"
+#include "fuzzfiles.h"
 #include "tests/answermatching.h"
 #include "tests/statementrange.h"
 #include "tests/testcheck.h"
 #include "tests/testfile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -17,11 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static QTemporaryDir dir;
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString path = dir.filePath(QStringLiteral("TC01.GLT"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::abort();
-    file.write(bytes);
-    file.close();
+    save(path, bytes);
 
     const TestHeader header = readTestHeader(path);
     if (header.nbQuestions < 0 || header.nbQuestions > maxQuestions)

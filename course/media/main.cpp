@@ -1,5 +1,8 @@
 // coursemedia: draws the demo course's pictures and animates its videos.
 //   coursemedia MEDIA_LIST NARRATION_DIR OUT_DIR
+// Each picture (and video still) is drawn twice: NAME.ext at its size, and
+// NAME@2x.ext at twice as many pixels each way, which the navigator shows instead on
+// a dense screen.
 // MEDIA_LIST is media.txt; NARRATION_DIR holds the spoken narrations (NAME.wav, as
 // espeak-ng writes them) of the sound videos; a sound video without one gets a
 // plain tone instead.
@@ -90,9 +93,23 @@ QByteArray jpeg(const QImage& image, int quality) {
     return bytes;
 }
 
-QImage frame(const QString& animation, double t) {
-    QImage image(videoSize, QImage::Format_RGB32);
+constexpr qreal denseRatio = 2;
+
+// NAME.ext → NAME@2x.ext, beside it.
+QString densePath(const QString& out, const QString& file) {
+    const QFileInfo info(file);
+    return QDir(out).filePath(info.completeBaseName() + u"@2x."_qs + info.suffix());
+}
+
+QImage blankPicture(QSize size, qreal ratio) {
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
+    return image;
+}
+
+QImage frame(const QString& animation, double t, qreal ratio) {
+    QImage image = blankPicture(videoSize, ratio);
     QPainter p(&image);
     drawFrame(p, videoSize, animation, t);
     return image;
@@ -115,7 +132,7 @@ bool makeVideo(const QString& out, const QStringList& fields, const QString& nar
     movie.framesPerSecond = framesPerSecond;
     const int frames = int(seconds * framesPerSecond);
     for (int f = 0; f < frames; ++f)
-        movie.jpegFrames.append(jpeg(frame(animation, double(f) / (frames - 1)), 55));
+        movie.jpegFrames.append(jpeg(frame(animation, double(f) / (frames - 1), 1), 55));
     if (withSound) {
         movie.sampleRate = sound.sampleRate;
         const qsizetype bytes = qsizetype(frames) * (sound.sampleRate / framesPerSecond) * 2;
@@ -123,17 +140,21 @@ bool makeVideo(const QString& out, const QStringList& fields, const QString& nar
         movie.samples.append(QByteArray(bytes - movie.samples.size(), '\0'));
     }
     return writeAvi(QDir(out).filePath(file), movie) &&
-           frame(animation, 0).save(QDir(out).filePath(still), "JPEG", 85);
+           frame(animation, 0, 1).save(QDir(out).filePath(still), "JPEG", 85) &&
+           frame(animation, 0, denseRatio).save(densePath(out, still), "JPEG", 85);
+}
+
+QImage picture(const QStringList& fields, qreal ratio) {
+    const QSize size(fields[2].toInt(), fields[3].toInt());
+    QImage image = blankPicture(size, ratio);
+    QPainter p(&image);
+    drawPicture(p, size, fields[4], fields.value(5));
+    return image;
 }
 
 bool makePicture(const QString& out, const QStringList& fields) {
-    const QSize size(fields[2].toInt(), fields[3].toInt());
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    drawPicture(p, size, fields[4], fields.value(5));
-    p.end();
-    return image.save(QDir(out).filePath(fields[1]), "JPEG", 85);
+    return picture(fields, 1).save(QDir(out).filePath(fields[1]), "JPEG", 85) &&
+           picture(fields, denseRatio).save(densePath(out, fields[1]), "JPEG", 85);
 }
 
 } // namespace
@@ -171,9 +192,15 @@ int main(int argc, char** argv) {
             ++failures;
         }
     }
-    for (const NamedPicture& picture : specialPictures()) {
+    for (const NamedPicture& picture : specialPictures(1)) {
         if (!picture.image.save(QDir(out).filePath(picture.file))) {
             err << picture.file << ": cannot be written\n";
+            ++failures;
+        }
+    }
+    for (const NamedPicture& picture : specialPictures(denseRatio)) {
+        if (!picture.image.save(densePath(out, picture.file))) {
+            err << densePath(out, picture.file) << ": cannot be written\n";
             ++failures;
         }
     }

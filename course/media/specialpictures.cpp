@@ -9,8 +9,11 @@
 
 namespace {
 
-QImage canvas(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
+// A picture of w × h pixels at `ratio` device pixels each: painters draw on it in the
+// 1× coordinates.
+QImage canvas(int w, int h, qreal ratio) {
+    QImage image(QSize(w, h) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::black);
     return image;
 }
@@ -41,12 +44,12 @@ void title(QPainter& p, QRectF r, const QString& text, int pixels, QColor colour
     p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
-QImage cover(int w, int h, const QString& subtitle) {
-    QImage image = canvas(w, h);
+QImage cover(int w, int h, const QString& subtitle, qreal ratio) {
+    QImage image = canvas(w, h, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawBackground(p, image.size(), QColor(10, 20, 70), QColor(120, 40, 20));
-    stars(p, image.size(), 150, 3);
+    drawBackground(p, QSize(w, h), QColor(10, 20, 70), QColor(120, 40, 20));
+    stars(p, QSize(w, h), 150, 3);
     body(p, QPointF(w * 0.7, h * 0.62), h * 0.16, QColor(230, 150, 40));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(140, 180, 255, 170), 1.5));
@@ -63,18 +66,18 @@ QImage cover(int w, int h, const QString& subtitle) {
     return image;
 }
 
-QImage theme(int w, int h, int n) {
-    QImage image = canvas(w, h);
+QImage theme(int w, int h, int n, qreal ratio) {
+    QImage image = canvas(w, h, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor colours[] = {QColor(200, 80, 40), QColor(240, 230, 210), QColor(60, 140, 90)};
-    drawBackground(p, image.size(), colours[n - 1].lighter(130), colours[n - 1].darker(160));
+    drawBackground(p, QSize(w, h), colours[n - 1].lighter(130), colours[n - 1].darker(160));
     const char* captions[] = {"Capteurs de température", "Les sucres", "Pollution"};
     const char* drawings[] = {"thermometre", "molecule", "terre"};
-    QImage inner(w - 40, h - 120, QImage::Format_RGB32);
+    QImage inner = canvas(w - 40, h - 120, ratio);
     {
         QPainter q(&inner);
-        drawPicture(q, inner.size(), QString::fromLatin1(drawings[n - 1]), {});
+        drawPicture(q, QSize(w - 40, h - 120), QString::fromLatin1(drawings[n - 1]), {});
     }
     p.drawImage(20, 90, inner);
     title(p, QRectF(0, 10, w, 70),
@@ -84,11 +87,11 @@ QImage theme(int w, int h, int n) {
 
 } // namespace
 
-QImage solarSystem() {
-    QImage image = canvas(640, 350);
+QImage solarSystem(qreal ratio) {
+    QImage image = canvas(640, 350, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    stars(p, image.size(), 300, 11);
+    stars(p, QSize(640, 350), 300, 11);
     for (const SolarBody& b : solarBodies) {
         const QPointF centre(b.x, b.y);
         if (b.halfWidth > b.halfHeight) { // Saturn's rings
@@ -104,9 +107,11 @@ QImage solarSystem() {
 namespace {
 
 // The fourteen scales, from the clusters of galaxies down to an atomic nucleus.
-QImage powerOfTen(int exponent) {
+QImage powerOfTen(int exponent, qreal ratio) {
     const int w = 280, h = 210;
-    QImage image = canvas(w, h);
+    const QSize size(w, h);
+    const QRect rect(QPoint(0, 0), size);
+    QImage image = canvas(w, h, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(w / 2.0, h / 2.0);
@@ -122,9 +127,9 @@ QImage powerOfTen(int exponent) {
         break;
     case 21:
     case 18: {
-        QImage galaxy(w, h, QImage::Format_RGB32);
+        QImage galaxy = canvas(w, h, ratio);
         QPainter q(&galaxy);
-        drawPicture(q, galaxy.size(), u"galaxie"_qs, {});
+        drawPicture(q, size, u"galaxie"_qs, {});
         q.end();
         p.drawImage(0, 0, galaxy);
         if (exponent == 18) {
@@ -134,11 +139,11 @@ QImage powerOfTen(int exponent) {
         break;
     }
     case 15:
-        stars(p, image.size(), 120, 5);
+        stars(p, size, 120, 5);
         body(p, c, 4, QColor(255, 230, 150));
         break;
     case 12:
-        stars(p, image.size(), 40, 7);
+        stars(p, size, 40, 7);
         body(p, c, 6, QColor(255, 200, 50));
         for (int k = 1; k <= 6; ++k) {
             p.setBrush(Qt::NoBrush);
@@ -149,15 +154,15 @@ QImage powerOfTen(int exponent) {
         }
         break;
     case 9: {
-        QImage earth(w, h, QImage::Format_RGB32);
+        QImage earth = canvas(w, h, ratio);
         QPainter q(&earth);
-        drawPicture(q, earth.size(), u"terre"_qs, {});
+        drawPicture(q, size, u"terre"_qs, {});
         q.end();
         p.drawImage(0, 0, earth);
         break;
     }
     case 6: {
-        drawBackground(p, image.size(), QColor(30, 70, 150), QColor(20, 50, 120));
+        drawBackground(p, size, QColor(30, 70, 150), QColor(20, 50, 120));
         QPainterPath france;
         const QPointF hexagon[] = {{140, 20},  {215, 60}, {205, 140},
                                    {150, 190}, {80, 170}, {65, 95}};
@@ -171,7 +176,7 @@ QImage powerOfTen(int exponent) {
         break;
     }
     case 3:
-        drawBackground(p, image.size(), QColor(150, 190, 240), QColor(240, 240, 255));
+        drawBackground(p, size, QColor(150, 190, 240), QColor(240, 240, 255));
         p.setBrush(QColor(110, 100, 90));
         p.setPen(Qt::NoPen);
         p.drawPolygon(QPolygonF({{0, 210}, {70, 80}, {130, 150}, {190, 50}, {280, 210}}));
@@ -179,7 +184,7 @@ QImage powerOfTen(int exponent) {
         p.drawPolygon(QPolygonF({{170, 84}, {190, 50}, {212, 86}}));
         break;
     case 0:
-        drawBackground(p, image.size(), QColor(250, 230, 200), QColor(200, 160, 120));
+        drawBackground(p, size, QColor(250, 230, 200), QColor(200, 160, 120));
         p.setPen(QPen(QColor(60, 40, 30), 4));
         p.drawLine(QPointF(140, 70), QPointF(140, 150));
         p.drawLine(QPointF(140, 150), QPointF(120, 200));
@@ -191,31 +196,31 @@ QImage powerOfTen(int exponent) {
         p.drawLine(QPointF(150, 65), QPointF(195, 95));
         break;
     case -3:
-        p.fillRect(image.rect(), QColor(240, 225, 200));
+        p.fillRect(rect, QColor(240, 225, 200));
         for (int k = 0; k < 9; ++k) {
             p.setPen(QPen(QColor(80 + 10 * k, 50, 20), 7));
             p.drawLine(QPointF(20 + 28 * k, 0), QPointF(40 + 26 * k, h));
         }
         break;
     case -6:
-        p.fillRect(image.rect(), QColor(200, 220, 200));
+        p.fillRect(rect, QColor(200, 220, 200));
         for (int k = 0; k < 10; ++k)
             body(p, QPointF(30 + 22 * k, 100 + 25 * std::sin(k * 0.7)), 11, QColor(120, 80, 160));
         break;
     case -9:
-        p.fillRect(image.rect(), QColor(20, 30, 50));
+        p.fillRect(rect, QColor(20, 30, 50));
         body(p, c, 40, QColor(220, 40, 40));
         body(p, c + QPointF(-55, 40), 25, QColor(230, 230, 230));
         body(p, c + QPointF(55, 40), 25, QColor(230, 230, 230));
         break;
     case -12:
-        p.fillRect(image.rect(), QColor(10, 10, 30));
+        p.fillRect(rect, QColor(10, 10, 30));
         p.setPen(QPen(QColor(100, 140, 255, 60), 30));
         p.drawPoint(c);
         body(p, c, 2, QColor(255, 120, 120));
         break;
     case -15:
-        p.fillRect(image.rect(), QColor(10, 10, 20));
+        p.fillRect(rect, QColor(10, 10, 20));
         for (int k = 0; k < 12; ++k)
             body(p,
                  c + QPointF(25 * std::cos(k * 2.4) * (k % 3) / 2.0,
@@ -235,14 +240,14 @@ QImage powerOfTen(int exponent) {
 
 } // namespace
 
-QList<NamedPicture> specialPictures() {
+QList<NamedPicture> specialPictures(qreal ratio) {
     QList<NamedPicture> pictures = {
-        {u"couverture.jpg"_qs, cover(280, 380, u"Physique et chimie, classe de seconde"_qs)},
-        {u"CDCOUV.BMP"_qs, cover(360, 260, u"Cours de physique et de chimie"_qs)},
-        {u"solaire.jpg"_qs, solarSystem()},
+        {u"couverture.jpg"_qs, cover(280, 380, u"Physique et chimie, classe de seconde"_qs, ratio)},
+        {u"CDCOUV.BMP"_qs, cover(360, 260, u"Cours de physique et de chimie"_qs, ratio)},
+        {u"solaire.jpg"_qs, solarSystem(ratio)},
     };
     for (int n = 1; n <= 3; ++n)
-        pictures.append({QStringLiteral("th%1.jpg").arg(n), theme(280, 380, n)});
+        pictures.append({QStringLiteral("th%1.jpg").arg(n), theme(280, 380, n, ratio)});
     const struct {
         int exponent;
         const char* file;
@@ -252,6 +257,6 @@ QList<NamedPicture> specialPictures() {
                   {-3, "GLIL1109a.JPG"},  {-6, "GLIL1109b.JPG"},  {-9, "GLIL1109c.JPG"},
                   {-12, "GLIL1109d.JPG"}, {-15, "GLIL1109e.JPG"}};
     for (const auto& s : scales)
-        pictures.append({QString::fromLatin1(s.file), powerOfTen(s.exponent)});
+        pictures.append({QString::fromLatin1(s.file), powerOfTen(s.exponent, ratio)});
     return pictures;
 }

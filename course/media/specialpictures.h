@@ -7,13 +7,14 @@
 
 // The pictures the navigator loads by name: the cover and summary pictures, the
 // theme pictures, the solar system with its bodies inside their hit rectangles and
-// the fourteen powers-of-ten pictures.
+// the fourteen powers-of-ten pictures, at `ratio` device pixels per pixel (2 for
+// the pictures of dense screens).
 struct NamedPicture {
     QString file;
     QImage image;
 };
 
-QList<NamedPicture> specialPictures();
+QList<NamedPicture> specialPictures(qreal ratio);
 
 // The bodies of the solar-system picture (640 × 350): centre and half extents in the
 // picture's pixels. Each lies inside the rectangle in which the page shows its sheet.
@@ -36,4 +37,4 @@ inline const SolarBody solarBodies[] = {
     {"Mars", 592, 145, 12, 12, QColor(210, 90, 50)},
 };
 
-QImage solarSystem();
+QImage solarSystem(qreal ratio);

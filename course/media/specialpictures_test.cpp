@@ -1,5 +1,7 @@
 #include "specialpictures.h"
 
+#include <QGuiApplication>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -19,24 +21,54 @@ const struct {
     {"Vénus", 420, 500, 240, 280},    {"Mars", 560, 625, 130, 160},
 };
 
-TEST(SolarSystemPicture, EachBodyLiesInsideItsHitRectangleAndIsDrawn) {
-    const QImage picture = solarSystem();
-    ASSERT_EQ(picture.size(), QSize(640, 350));
-    for (const auto& r : hitRectangles) {
-        const SolarBody* body = nullptr;
-        for (const SolarBody& b : solarBodies)
-            if (QString::fromUtf8(b.name) == QString::fromUtf8(r.name))
-                body = &b;
-        ASSERT_NE(body, nullptr) << r.name;
-        EXPECT_GT(body->x - body->halfWidth, r.left) << r.name;
-        EXPECT_LT(body->x + body->halfWidth, r.right) << r.name;
-        EXPECT_GT(body->y - body->halfHeight, r.top) << r.name;
-        EXPECT_LT(body->y + body->halfHeight, r.bottom) << r.name;
-        // A point of the disc, up and left of its centre, is painted, not left as sky.
-        const QPoint inside(int(body->x - 0.35 * body->halfHeight),
-                            int(body->y - 0.35 * body->halfHeight));
-        ASSERT_TRUE(picture.rect().contains(inside)) << r.name;
-        EXPECT_GT(qGray(picture.pixel(inside)), 60) << r.name;
+TEST(SolarSystemPicture, EachBodyLiesInsideItsHitRectangleAndIsDrawnAtEachDensity) {
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QImage picture = solarSystem(ratio);
+        ASSERT_EQ(picture.size(), QSize(640, 350) * ratio) << ratio;
+        EXPECT_EQ(picture.devicePixelRatio(), ratio);
+        for (const auto& r : hitRectangles) {
+            const SolarBody* body = nullptr;
+            for (const SolarBody& b : solarBodies)
+                if (QString::fromUtf8(b.name) == QString::fromUtf8(r.name))
+                    body = &b;
+            ASSERT_NE(body, nullptr) << r.name;
+            EXPECT_GT(body->x - body->halfWidth, r.left) << r.name;
+            EXPECT_LT(body->x + body->halfWidth, r.right) << r.name;
+            EXPECT_GT(body->y - body->halfHeight, r.top) << r.name;
+            EXPECT_LT(body->y + body->halfHeight, r.bottom) << r.name;
+            // A point of the disc, up and left of its centre, is painted, not left as
+            // sky: at 2× in the device pixels of the same place.
+            const QPoint inside(int(ratio * (body->x - 0.35 * body->halfHeight)),
+                                int(ratio * (body->y - 0.35 * body->halfHeight)));
+            ASSERT_TRUE(picture.rect().contains(inside)) << r.name;
+            EXPECT_GT(qGray(picture.pixel(inside)), 60) << r.name << " at " << ratio;
+        }
+    }
+}
+
+TEST(SpecialPictures, AreDrawnAtTheRatioAskedWithTheSameLayout) {
+    // Their captions need the fonts of a GUI application (offscreen under CTest).
+    int argc = 1;
+    char name[] = "course_tests";
+    char* argv[] = {name};
+    const QGuiApplication application(argc, argv);
+    const QList<NamedPicture> plain = specialPictures(1);
+    const QList<NamedPicture> dense = specialPictures(2);
+    ASSERT_EQ(plain.size(), dense.size());
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const QString& file = plain[i].file;
+        EXPECT_EQ(dense[i].file, file);
+        EXPECT_EQ(dense[i].image.size(), plain[i].image.size() * 2) << file.toStdString();
+        EXPECT_EQ(dense[i].image.devicePixelRatio(), 2.0) << file.toStdString();
+        // Halved again, the dense picture is the plain one, up to antialiasing.
+        const QImage halved = dense[i].image.scaled(plain[i].image.size(), Qt::IgnoreAspectRatio,
+                                                    Qt::SmoothTransformation);
+        double difference = 0;
+        for (int y = 0; y < halved.height(); ++y)
+            for (int x = 0; x < halved.width(); ++x)
+                difference +=
+                    std::abs(qGray(halved.pixel(x, y)) - qGray(plain[i].image.pixel(x, y)));
+        EXPECT_LT(difference / (halved.width() * halved.height()), 12) << file.toStdString();
     }
 }
 

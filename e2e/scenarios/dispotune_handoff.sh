@@ -24,7 +24,5 @@ wait_for 10 bash -c "! pgrep -f '^$app/dispotune.exe' >/dev/null" || fail "dispo
 sleep 0.5
 shot "navigator"
 expect_record TEMPO.GXS 23 "ECRANAVOIR"
-read -r x y width height < <(settled_geometry "$main" "112 84 800 600" 5)
-[ "$width" = 800 ] && [ "$height" = 600 ] || fail "window ${width}x${height}"
-[ "$x" = 112 ] && [ "$y" = 84 ] || fail "window at $x,$y"
+expect_centred_on_1024 "$main"
 echo "PASS"

@@ -3,24 +3,8 @@
 # table, one right answer, one wrong answer, and back to the course page.
 source "$(dirname "$0")/../runner.sh"
 
-# window_of_width WIDTH: the visible window that wide (the test windows have no
-# title of their own to search for).
-window_of_width() {
-    local id found=""
-    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-        [ "$(window_geometry "$id" | cut -d' ' -f3)" = "$1" ] && found=$id
-    done
-    [ -n "$found" ] && echo "$found"
-}
-
 start_on_summary
-click "$window" 141 76 # C&himie
-sleep 0.5
-click "$window" 352 212 # the fold button of chapter 1
-sleep 0.5
-
-click "$window" 460 416 # Tester vos connaissances
-sleep 1
+open_chapter_one_test
 test=$(window_of_width 790) || fail "no test window"
 shot "1-test-strip"
 

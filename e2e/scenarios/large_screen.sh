@@ -18,7 +18,5 @@ window=$(wait_window "Solstice - LUMEN" 20) || fail "no main window on the secon
 sleep 0.5
 shot "centred"
 expect_record TEMPO.GXS 23 "ECRANAVOIR"
-read -r x y width height < <(settled_geometry "$window" "112 84 800 600" 5)
-[ "$width" = 800 ] && [ "$height" = 600 ] || fail "window ${width}x${height}"
-[ "$x" = 112 ] && [ "$y" = 84 ] || fail "window at $x,$y"
+expect_centred_on_1024 "$window"
 echo "PASS"

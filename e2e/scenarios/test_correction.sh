@@ -45,12 +45,7 @@ continue_test() {
 }
 
 start_on_summary
-click "$window" 141 76 # C&himie
-sleep 0.5
-click "$window" 352 212 # the fold button of chapter 1
-sleep 0.5
-click "$window" 460 416 # Tester vos connaissances
-sleep 1
+open_chapter_one_test
 test=$(wait_window "$test_title" 5) || fail "no test window"
 sleep 0.5
 

@@ -1,5 +1,7 @@
 #include "calculator/keypictures.h"
 
+#include "platform/forms/densepictures.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -29,9 +31,8 @@ Power powerOf(KeyPicture picture) {
 
 } // namespace
 
-QPixmap keyPicture(KeyPicture picture, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+QPixmap keyPicture(KeyPicture picture, QSize size, qreal ratio) {
+    QPixmap pixmap = blankPicture(size, ratio);
     const Power power = powerOf(picture);
     if (power.base.isEmpty())
         return pixmap;

@@ -77,7 +77,7 @@ QPushButton* makeKey(const KeyDesign& design, QWidget& window, const TwipsScale&
     }
     if (design.picture != KeyPicture::None) {
         const QSize size = key->size() - QSize(6, 6);
-        key->setIcon(QIcon(keyPicture(design.picture, size)));
+        key->setIcon(QIcon(keyPicture(design.picture, size, key->devicePixelRatioF())));
         key->setIconSize(size);
     }
     return key;

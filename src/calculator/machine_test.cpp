@@ -1,14 +1,17 @@
+#include "calculator/keypictures.h"
 #include "calculator/machine.h"
 #include "calculator/machinedesign.h"
 #include "calculator/ouvrirmachine.h"
 #include "platform/testing/fakeplatform.h"
 
 #include <QApplication>
+#include <QBitmap>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegion>
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,6 +42,28 @@ protected:
     EtatCalculatrice etat;
     Machine machine{platform, etat};
 };
+
+TEST(KeyPictures, AreDrawnAtTheRatioAskedOnTheSameKeySize) {
+    for (const KeyPicture picture :
+         {KeyPicture::Exp, KeyPicture::TenPower, KeyPicture::Square, KeyPicture::Power}) {
+        const QPixmap plain = keyPicture(picture, {30, 20}, 1);
+        const QPixmap dense = keyPicture(picture, {30, 20}, 2);
+        EXPECT_EQ(plain.size(), QSize(30, 20));
+        EXPECT_EQ(dense.size(), QSize(60, 40));
+        EXPECT_EQ(dense.devicePixelRatio(), 2.0);
+        // The base and its exponent where they are at 1×, with twice the pixels.
+        const auto ink = [](const QPixmap& pixmap) {
+            return QRegion(QBitmap::fromImage(pixmap.toImage().createAlphaMask())).boundingRect();
+        };
+        const QRect plainInk = ink(plain);
+        const QRect denseInk = ink(dense);
+        EXPECT_FALSE(plainInk.isEmpty()) << int(picture);
+        EXPECT_NEAR(denseInk.left(), 2 * plainInk.left(), 2) << int(picture);
+        EXPECT_NEAR(denseInk.top(), 2 * plainInk.top(), 2) << int(picture);
+        EXPECT_NEAR(denseInk.width(), 2 * plainInk.width(), 3) << int(picture);
+        EXPECT_NEAR(denseInk.height(), 2 * plainInk.height(), 3) << int(picture);
+    }
+}
 
 TEST_F(MachineTest, IsTheCalculatorWindow) {
     EXPECT_EQ(machine.objectName(), QStringLiteral("Machine"));

@@ -2,6 +2,7 @@
 
 #include "common/spaces.h"
 #include "dictionary/dictionarywidgets.h"
+#include "navigator/multimparts.h"
 #include "navigator/navigation.h"
 #include "platform/screen.h"
 
@@ -26,7 +27,7 @@ Coordon::Coordon(DictionnaireContexte& contexte, QWidget* parent)
 void Coordon::construire() {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/multim/essentiel.png")));
+    Image1->setPixmap(multimparts::picture(u"essentiel", devicePixelRatioF()));
     twips_.place(*Image1, {120, 120, 480, 480});
 
     Label1 = new QLabel(

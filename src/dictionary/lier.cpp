@@ -1,6 +1,7 @@
 #include "dictionary/lier.h"
 
 #include "dictionary/dictionarywidgets.h"
+#include "navigator/multimparts.h"
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
 #include "platform/mediacontrol.h"
@@ -40,7 +41,7 @@ void Lier::construire() {
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/multim/essentiel.png")));
+    Image1->setPixmap(multimparts::picture(u"essentiel", devicePixelRatioF()));
     twips_.place(*Image1, {5580, 120, 600, 600});
 
     List1 = new QListWidget(this);

@@ -113,13 +113,13 @@ void Form1::placeControls() {
     Label7 = makeLabel(this, "Label7", question, textColour, 9, true);
     setCaption(Label7, QStringLiteral("Que décidez-vous?"));
 
-    Image1 = makeImage(this, "Image1", applyPicture());
+    Image1 = makeImage(this, "Image1", applyPicture(devicePixelRatioF()));
     Image1->setAccessibleName(QStringLiteral("Adopter la configuration conseillée."));
     Image1->move(40, 302);
     Labelconseil = makeLabel(this, "Labelconseil", QRect(84, 310, 476, 20), actionColour);
     setCaption(Labelconseil, QStringLiteral("Adopter la configuration conseillée."));
 
-    Image3 = makeImage(this, "Image3", settingsPicture());
+    Image3 = makeImage(this, "Image3", settingsPicture(devicePixelRatioF()));
     Image3->setAccessibleName(QStringLiteral("Afficher le panneau de configuration d'affichage"
                                              " Windows pour ajuster les paramètres."));
     Image3->move(40, 346);
@@ -127,7 +127,7 @@ void Form1::placeControls() {
     setCaption(Label10, QStringLiteral("Afficher le panneau de configuration d'affichage Windows "
                                        "pour ajuster les paramètres."));
 
-    Image2 = makeImage(this, "Image2", closePicture());
+    Image2 = makeImage(this, "Image2", closePicture(devicePixelRatioF()));
     Image2->setAccessibleName(QStringLiteral("Fermer cette page."));
     Image2->move(40, 390);
     Label11 = makeLabel(this, "Label11", QRect(84, 398, 476, 20), actionColour);

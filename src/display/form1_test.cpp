@@ -1,4 +1,5 @@
 #include "display/form1.h"
+#include "display/form1pictures.h"
 #include "platform/testing/fakedisplaymodes.h"
 #include "platform/testing/fakeplatform.h"
 
@@ -75,6 +76,18 @@ protected:
     const QString galvane = fake.appPath("GALVANE.EXE");
     const QString dispotune = fake.appPath("dispotune.exe");
 };
+
+TEST(Form1Pictures, AreDrawnAtTheRatioAsked) {
+    for (QPixmap (*draw)(qreal) : {applyPicture, settingsPicture, closePicture}) {
+        EXPECT_EQ(draw(1).size(), QSize(32, 32));
+        const QPixmap dense = draw(2);
+        EXPECT_EQ(dense.size(), QSize(64, 64));
+        EXPECT_EQ(dense.devicePixelRatio(), 2.0);
+        // Drawn over the whole picture, not in its top left quarter only.
+        const QImage image = dense.toImage();
+        EXPECT_GT(qAlpha(image.pixel(48, 48)) + qAlpha(image.pixel(40, 40)), 0);
+    }
+}
 
 TEST_F(Form1Test, SuitableDisplayStartsTheNavigatorWithoutAWindow) {
     for (const ScreenSetting setting : {ScreenSetting{700, 600, 15, 32},

@@ -1,17 +1,13 @@
 #include "display/form1pictures.h"
 
+#include "platform/forms/densepictures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
 
 constexpr int side = 32;
-
-QPixmap blank() {
-    QPixmap picture(side, side);
-    picture.fill(Qt::transparent);
-    return picture;
-}
 
 void drawScreen(QPainter& painter) {
     painter.setPen(QPen(QColor(40, 40, 40), 1.5));
@@ -24,8 +20,8 @@ void drawScreen(QPainter& painter) {
 
 } // namespace
 
-QPixmap applyPicture() {
-    QPixmap picture = blank();
+QPixmap applyPicture(qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     drawScreen(painter);
@@ -39,8 +35,8 @@ QPixmap applyPicture() {
     return picture;
 }
 
-QPixmap settingsPicture() {
-    QPixmap picture = blank();
+QPixmap settingsPicture(qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     drawScreen(painter);
@@ -55,8 +51,8 @@ QPixmap settingsPicture() {
     return picture;
 }
 
-QPixmap closePicture() {
-    QPixmap picture = blank();
+QPixmap closePicture(qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(120, 0, 0), 1.5));

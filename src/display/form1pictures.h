@@ -3,6 +3,7 @@
 #include <QPixmap>
 
 // The three action pictures of Dispotune's window, drawn rather than shipped.
-QPixmap applyPicture();    // a screen with a green tick: adopt the recommended mode
-QPixmap settingsPicture(); // a screen with sliders: the desktop's display settings
-QPixmap closePicture();    // a red cross: close the page
+// Each is drawn at `ratio` device pixels per pixel of the design (the window's ratio).
+QPixmap applyPicture(qreal ratio);    // a screen with a green tick: adopt the recommended mode
+QPixmap settingsPicture(qreal ratio); // a screen with sliders: the desktop's display settings
+QPixmap closePicture(qreal ratio);    // a red cross: close the page

@@ -101,12 +101,13 @@ void Multim::buildPage() {
     name(*Picture4, u"Picture4", -1, QStringLiteral("Image de la page"));
     Picture4->setGeometry(d::Picture4);
 
-    avantcours =
-        image(this, u"avantcours", -1, picture(u"avantcours"), QStringLiteral("Page précédente"));
+    avantcours = image(this, u"avantcours", -1, picture(u"avantcours", devicePixelRatioF()),
+                       QStringLiteral("Page précédente"));
     avantcours->move(d::avantcours);
     Labelavant = label(this, u"Labelavant", -1, QString());
     Labelavant->setGeometry(d::Labelavant);
-    suite = image(this, u"suite", -1, picture(u"suite"), QStringLiteral("Page suivante"));
+    suite = image(this, u"suite", -1, picture(u"suite", devicePixelRatioF()),
+                  QStringLiteral("Page suivante"));
     suite->move(d::suite);
     Labelapres = label(this, u"Labelapres", -1, QString());
     Labelapres->setGeometry(d::Labelapres);
@@ -136,7 +137,7 @@ void Multim::buildCommands() {
         left += design.width + d::commandGap;
         *buttons[k] = button;
     }
-    Command8->setIcon(picture(u"update"));
+    Command8->setIcon(picture(u"update", devicePixelRatioF()));
 
     avant = new QPushButton(QStringLiteral("&Précédent"), this);
     name(*avant, u"avant", -1, avant->text());
@@ -147,25 +148,27 @@ void Multim::buildCommands() {
     apres->setGeometry(d::apres);
     apres->setEnabled(false);
 
-    Image2 = image(this, u"Image2", -1, picture(u"home"),
+    Image2 = image(this, u"Image2", -1, picture(u"home", devicePixelRatioF()),
                    QStringLiteral("Afficher le sommaire général"));
     Image2->move(d::Image2);
 }
 
 void Multim::buildMedia() {
-    projo = image(this, u"projo", -1, picture(u"projo"), QStringLiteral("Voir la vidéo"));
+    projo = image(this, u"projo", -1, picture(u"projo", devicePixelRatioF()),
+                  QStringLiteral("Voir la vidéo"));
     projo->move(d::projo);
     projo->hide();
-    Imagexe = image(this, u"Imagexe", -1, picture(u"module1"), QString());
+    Imagexe = image(this, u"Imagexe", -1, picture(u"module1", devicePixelRatioF()), QString());
     Imagexe->setAccessibleName(QStringLiteral("Module de simulation"));
     Imagexe->move(d::Imagexe);
-    setPointer(*Imagexe, PointerKind::Custom, handCursor(picture(u"hand")));
+    setPointer(*Imagexe, PointerKind::Custom, handCursor(picture(u"hand", devicePixelRatioF())));
     Imagexe->hide();
     Labelexe = label(this, u"Labelexe", -1, QString());
     Labelexe->setGeometry(d::Labelexe);
     Labelexe->setAlignment(Qt::AlignCenter);
     Labelexe->hide();
-    btexo = image(this, u"btexo", -1, picture(u"btexo"), QStringLiteral("Revenir au test"));
+    btexo = image(this, u"btexo", -1, picture(u"btexo", devicePixelRatioF()),
+                  QStringLiteral("Revenir au test"));
     btexo->move(d::btexo);
     btexo->hide();
     Label16 = label(this, u"Label16", -1, QStringLiteral("Revenir au test"));
@@ -179,10 +182,11 @@ void Multim::buildMedia() {
     label15->setAutoFillBackground(true);
     label15->setPalette(QPalette(Qt::white));
     for (int i = 0; i < int(d::playbackPictures.size()); ++i) {
-        FormLabel* button = image(label15, u"Image4", i, picture(d::playbackPictures[i]),
-                                  d::playbackTooltips[i].toString());
+        FormLabel* button =
+            image(label15, u"Image4", i, picture(d::playbackPictures[i], devicePixelRatioF()),
+                  d::playbackTooltips[i].toString());
         button->move(4 + i * d::Image4Pitch, 4);
-        button->setCursor(handCursor(picture(u"hand")));
+        button->setCursor(handCursor(picture(u"hand", devicePixelRatioF())));
         Image4.add(i, button);
     }
     label15->hide();
@@ -220,10 +224,12 @@ void Multim::buildMedia() {
     legende.setItalic(true);
     Label8->setFont(legende);
     Label8->hide();
-    command11 = image(Frame1, u"command11", -1, picture(u"up"), QStringLiteral("Plus grand"));
+    command11 = image(Frame1, u"command11", -1, picture(u"up", devicePixelRatioF()),
+                      QStringLiteral("Plus grand"));
     twips_.setLeft(*command11, d::command11.x());
     twips_.setTop(*command11, d::command11.y());
-    Command9 = image(Frame1, u"Command9", -1, picture(u"down"), QStringLiteral("Plus petit"));
+    Command9 = image(Frame1, u"Command9", -1, picture(u"down", devicePixelRatioF()),
+                     QStringLiteral("Plus petit"));
     twips_.setLeft(*Command9, d::Command9.x());
     twips_.setTop(*Command9, d::Command9.y());
     Frame1->hide();

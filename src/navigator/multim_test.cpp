@@ -2,10 +2,13 @@
 #include "navigator/chapterheights.h"
 #include "navigator/multim.h"
 #include "navigator/multimdesign.h"
+#include "navigator/multimparts.h"
 #include "navigator/sectiontitles.h"
 #include "platform/forms/formlabel.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -26,6 +29,21 @@ std::vector<int> range(int first, int last) {
 }
 
 } // namespace
+
+TEST(MultimPictures, EachHasAVersionTwiceAsDenseForDenseScreens) {
+    const QStringList files = QDir(QStringLiteral(":/multim")).entryList();
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& file : files) {
+        if (file.contains(u'@'))
+            continue;
+        const QString name = QFileInfo(file).completeBaseName();
+        const QPixmap plain = multimparts::picture(name, 1);
+        const QPixmap dense = multimparts::picture(name, 2);
+        EXPECT_EQ(plain.devicePixelRatio(), 1.0) << name.toStdString();
+        EXPECT_EQ(dense.devicePixelRatio(), 2.0) << name.toStdString();
+        EXPECT_EQ(dense.size(), plain.size() * 2) << name.toStdString();
+    }
+}
 
 TEST_F(MultimDesign, ControlArraysHaveTheirIndexes) {
     std::vector<int> modules = range(1, 6);

@@ -1,5 +1,6 @@
 #include "navigator/multimparts.h"
 
+#include "platform/forms/densepictures.h"
 #include "platform/forms/formlabel.h"
 
 #include <QWidget>
@@ -30,6 +31,7 @@ FormLabel* multimparts::image(QWidget* parent, QStringView design, int index,
     return control;
 }
 
-QPixmap multimparts::picture(QStringView name) {
-    return QPixmap(QStringLiteral(":/multim/") + name.toString() + QStringLiteral(".png"));
+QPixmap multimparts::picture(QStringView name, qreal ratio) {
+    return QPixmap::fromImage(
+        readPicture(QStringLiteral(":/multim/") + name.toString() + QStringLiteral(".png"), ratio));
 }

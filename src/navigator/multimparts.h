@@ -18,7 +18,8 @@ FormLabel* label(QWidget* parent, QStringView design, int index, const QString& 
 FormLabel* image(QWidget* parent, QStringView design, int index, const QPixmap& picture,
                  const QString& tooltip);
 
-// A picture drawn for the main window, from the resources.
-QPixmap picture(QStringView name);
+// A picture drawn for the main window, from the resources, at the device pixel ratio
+// of the window that shows it.
+QPixmap picture(QStringView name, qreal ratio);
 
 } // namespace multimparts

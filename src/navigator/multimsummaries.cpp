@@ -30,8 +30,9 @@ void Multim::buildSummaries() {
     for (int i = 0; i < int(d::volets.size()); ++i) {
         const d::Choice& choice = d::volets[i];
         const QString caption = choice.caption.toString();
-        FormLabel* icon = image(menugeneral, u"Image1", i,
-                                picture(QStringLiteral("volet") + QString::number(i)), caption);
+        FormLabel* icon = image(
+            menugeneral, u"Image1", i,
+            picture(QStringLiteral("volet") + QString::number(i), devicePixelRatioF()), caption);
         twips_.setLeft(*icon, choice.picture.x());
         twips_.setTop(*icon, choice.picture.y());
         Image1.add(i, icon);
@@ -45,8 +46,9 @@ void Multim::buildSummaries() {
         const d::Choice& choice = d::themes[t];
         const QString caption = choice.caption.toString();
         const QString number = QString::number(t + 1);
-        FormLabel* icon = image(menugeneral, QString(QStringLiteral("Imath") + number), -1,
-                                picture(QStringLiteral("theme") + number), caption);
+        FormLabel* icon =
+            image(menugeneral, QString(QStringLiteral("Imath") + number), -1,
+                  picture(QStringLiteral("theme") + number, devicePixelRatioF()), caption);
         twips_.setLeft(*icon, choice.picture.x());
         twips_.setTop(*icon, choice.picture.y());
         *themeImages[t] = icon;
@@ -56,7 +58,8 @@ void Multim::buildSummaries() {
         text->setWordWrap(true);
         *themeLabels[t] = text;
     }
-    Image3 = image(menugeneral, u"Image3", -1, picture(u"ecologia"), d::Label12Caption.toString());
+    Image3 = image(menugeneral, u"Image3", -1, picture(u"ecologia", devicePixelRatioF()),
+                   d::Label12Caption.toString());
     twips_.setLeft(*Image3, d::Image3.x());
     twips_.setTop(*Image3, d::Image3.y());
     Label12 = label(menugeneral, u"Label12", -1, d::Label12Caption.toString());
@@ -95,11 +98,13 @@ void Multim::buildModules() {
             const int top = d::moduleFirstTop + (k / 2) * d::moduleRowPitch;
             const QString moduleName = d::moduleNames[n].toString();
             FormLabel* icon =
-                image(box, u"Image6", n, picture(QStringLiteral("module") + QString::number(n)),
+                image(box, u"Image6", n,
+                      picture(QStringLiteral("module") + QString::number(n), devicePixelRatioF()),
                       moduleName);
             twips_.setLeft(*icon, left);
             twips_.setTop(*icon, top);
-            setPointer(*icon, PointerKind::Custom, handCursor(picture(u"hand")));
+            setPointer(*icon, PointerKind::Custom,
+                       handCursor(picture(u"hand", devicePixelRatioF())));
             Image6.add(n, icon);
             FormLabel* text = label(box, u"Label10", n, moduleName);
             twips_.place(*text, {left + d::moduleLabelOffset, top, d::moduleLabelWidth, 480});

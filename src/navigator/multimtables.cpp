@@ -88,7 +88,7 @@ void Multim::buildTables() {
     for (int i = 0; i < chapterentries::chapterCount; ++i)
         buildChapter(i, i < 10 ? *tablematchi : *tablematphy);
     // Element 0 of each array holds the cursor image the others receive at start-up.
-    const QCursor hand = handCursor(picture(u"hand"));
+    const QCursor hand = handCursor(picture(u"hand", devicePixelRatioF()));
     for (QWidget* control :
          {static_cast<QWidget*>(btpm(0)), static_cast<QWidget*>(icoess(0)),
           static_cast<QWidget*>(testcours(0)), static_cast<QWidget*>(essentiel(0)),
@@ -157,7 +157,8 @@ void Multim::buildChapter(int i, QFrame& table) {
         chapterheights::unfolded[i] - d::toolBottomMargin - int(tools.size()) * d::toolRowHeight;
     for (const Tool& tool : tools) {
         const QString caption = tool.caption.toString();
-        FormLabel* icon = image(frame, tool.icon, tool.index, picture(tool.iconPicture), caption);
+        FormLabel* icon = image(frame, tool.icon, tool.index,
+                                picture(tool.iconPicture, devicePixelRatioF()), caption);
         twips_.setLeft(*icon, d::toolIconLeft);
         twips_.setTop(*icon, toolTop + (d::toolRowHeight - twips_.rect(*icon).height()) / 2);
         tool.icons->add(tool.index, icon);

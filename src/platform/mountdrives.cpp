@@ -1,5 +1,6 @@
 #include "platform/mountdrives.h"
 
+#include <QFile>
 #include <QStorageInfo>
 #include <algorithm>
 
@@ -35,11 +36,23 @@ QString MountDrives::root(QChar letter) const {
     const int index = letter.unicode() - firstLetter;
     if (index < 0 || letter.unicode() > u'Z')
         return {};
+    const QStringList& all = roots();
+    return index < all.size() ? all.at(index) : QString();
+}
+
+const QStringList& MountDrives::roots() const {
+    QFile table(QStringLiteral("/proc/self/mounts"));
+    // Without a readable table every question examines the volumes afresh.
+    const QByteArray current = table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray();
+    if (known_ && !current.isEmpty() && current == mountTable_)
+        return roots_;
     QList<Mount> mounts;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (volume.isValid() && volume.isReady())
             mounts.append({volume.rootPath(), QString::fromLatin1(volume.fileSystemType())});
     }
-    const QStringList roots = lettered(mounts);
-    return index < roots.size() ? roots.at(index) : QString();
+    roots_ = lettered(mounts);
+    mountTable_ = current;
+    known_ = true;
+    return roots_;
 }

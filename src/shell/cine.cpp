@@ -1,5 +1,6 @@
 #include "shell/cine.h"
 
+#include "platform/forms/densepictures.h"
 #include "platform/forms/formlabel.h"
 
 #include <QPainter>
@@ -28,7 +29,8 @@ Cine::~Cine() {
 }
 
 void Cine::Form_Load(const QString& repertoireProgramme) {
-    Image1->setPicture(QPixmap(repertoireProgramme + QStringLiteral("CDCOUV.BMP")));
+    Image1->setPicture(QPixmap::fromImage(
+        readPicture(repertoireProgramme + QStringLiteral("CDCOUV.BMP"), devicePixelRatioF())));
     Image1->move(marge, marge);
     resize(Image1->size() + QSize(2 * marge, 2 * marge));
 }

@@ -6,6 +6,7 @@
 #include "navigator/multim.h"
 #include "navigator/navigationstate.h"
 #include "platform/files.h"
+#include "platform/forms/densepictures.h"
 #include "platform/forms/formlabel.h"
 #include "platform/messages.h"
 #include "platform/modalwindows.h"
@@ -204,15 +205,18 @@ void Exo::tritexte() {
 // A picture that cannot be loaded shows nothing, never the previous question's.
 void Exo::showQuestionPicture(const QString& path) {
     Image1->clear();
-    QPixmap picture;
-    if (!picture.load(path))
+    QImage picture = readPicture(path, devicePixelRatioF());
+    if (picture.isNull())
         return;
     // At its own size, scaled down (keeping its proportions) only where it would pass
     // the window's right edge.
     const int room = std::max(1, width() - Image1->x());
-    if (picture.width() > room)
-        picture = picture.scaledToWidth(room, Qt::SmoothTransformation);
-    Image1->setPicture(picture);
+    if (shownSize(picture).width() > room) {
+        const qreal ratio = picture.devicePixelRatio();
+        picture = picture.scaledToWidth(qRound(room * ratio), Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+    }
+    Image1->setPicture(QPixmap::fromImage(picture));
 }
 
 int Exo::castexte() {
@@ -237,7 +241,7 @@ int Exo::rightCount() const {
 
 void Exo::affsmile() {
     if (const std::optional<int> k = faceNumber(answeredCount(), rightCount()))
-        Image4->setPicture(testpictures::face(*k));
+        Image4->setPicture(testpictures::face(*k, devicePixelRatioF()));
 }
 
 void Exo::showScoreLabels() {

@@ -93,7 +93,7 @@ void Exo::build() {
 
     Picture1 = new ProgressStrip(context_.session, this);
     twips.place(*Picture1, {0, 615, 1950, 7530});
-    Image4 = image(Picture1, QStringLiteral("Image4"), testpictures::face(4));
+    Image4 = image(Picture1, QStringLiteral("Image4"), testpictures::face(4, devicePixelRatioF()));
     placeImage(twips, *Image4, 600, 120);
 }
 
@@ -109,7 +109,7 @@ void Exo::buildAnswerAreas() {
         Option1.add(i, option);
     }
     // The marks are the window's, laid over the answer areas in window coordinates.
-    nonnon = image(this, QStringLiteral("nonnon"), testpictures::wrongMark());
+    nonnon = image(this, QStringLiteral("nonnon"), testpictures::wrongMark(devicePixelRatioF()));
     placeImage(twips, *nonnon, 2520, 3240 + 240);
     nonnon->hide();
 
@@ -139,16 +139,16 @@ void Exo::buildAnswerAreas() {
     twips.place(*Text3, {600, 840, 4455, 855});
     Text3->hide();
 
-    Image3 = image(this, QStringLiteral("Image3"), testpictures::wrongMark());
+    Image3 = image(this, QStringLiteral("Image3"), testpictures::wrongMark(devicePixelRatioF()));
     Image3->hide();
-    Image5 = image(this, QStringLiteral("Image5"), testpictures::missedMark());
+    Image5 = image(this, QStringLiteral("Image5"), testpictures::missedMark(devicePixelRatioF()));
     Image5->hide();
 }
 
 void Exo::buildCommands() {
     const TwipsScale twips(context_.platform.screen.twipsPerPixelX(),
                            context_.platform.screen.twipsPerPixelY());
-    const QCursor pointer = handCursor(testpictures::pointer());
+    const QCursor pointer = handCursor(testpictures::pointer(devicePixelRatioF()));
     const auto command = [&](const QString& name, const QPixmap& picture, const QString& tooltip,
                              const QPoint& corner) {
         FormLabel* control = image(this, name, picture, tooltip);
@@ -156,19 +156,19 @@ void Exo::buildCommands() {
         setPointer(*control, PointerKind::Custom, pointer);
         return control;
     };
-    Command3 = command(QStringLiteral("Command3"), testpictures::previousArrow(),
+    Command3 = command(QStringLiteral("Command3"), testpictures::previousArrow(devicePixelRatioF()),
                        QStringLiteral("Question précédente"), {3600, 6120});
-    command5 = command(QStringLiteral("command5"), testpictures::validate(),
+    command5 = command(QStringLiteral("command5"), testpictures::validate(devicePixelRatioF()),
                        QStringLiteral("Valider la réponse"), {4440, 6150});
-    command4 = command(QStringLiteral("command4"), testpictures::nextArrow(),
+    command4 = command(QStringLiteral("command4"), testpictures::nextArrow(devicePixelRatioF()),
                        QStringLiteral("Question suivante"), {5280, 6120});
     Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Valider la réponse"));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     twips.place(*Label3, {4320, 6720, 765, 795});
-    Command7 = command(QStringLiteral("Command7"), testpictures::calculator(),
+    Command7 = command(QStringLiteral("Command7"), testpictures::calculator(devicePixelRatioF()),
                        QStringLiteral("Machine à calculer"), {10560, 60});
-    Image2 = command(QStringLiteral("Image2"), testpictures::closeTest(),
+    Image2 = command(QStringLiteral("Image2"), testpictures::closeTest(devicePixelRatioF()),
                      QStringLiteral("Fermer le test"), {11160, 60});
 
     QFont percentFont = font();

@@ -53,11 +53,14 @@ Cjuste::Cjuste(QWidget& face, QWidget* parent) : QDialog(parent), face_(face) {
     paintBackground(*this, QColor(0, 220, 180));
     Label3 = whiteLabel(this, QStringLiteral("Label3"), QStringLiteral("Réponse exacte"));
     Label3->setGeometry(80, 16, 300, 34);
-    Image3 = image(this, QStringLiteral("Image3"), testpictures::rightFrame(1));
+    Image3 =
+        image(this, QStringLiteral("Image3"), testpictures::rightFrame(1, devicePixelRatioF()));
     Image3->move(24, 17);
-    Image1 = image(this, QStringLiteral("Image1"), testpictures::rightFrame(1));
+    Image1 =
+        image(this, QStringLiteral("Image1"), testpictures::rightFrame(1, devicePixelRatioF()));
     Image1->hide();
-    Image2 = image(this, QStringLiteral("Image2"), testpictures::rightFrame(2));
+    Image2 =
+        image(this, QStringLiteral("Image2"), testpictures::rightFrame(2, devicePixelRatioF()));
     Image2->hide();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -94,7 +97,7 @@ Cfaux::Cfaux(QWidget& face, qint16& voirCours, QWidget* parent) : QDialog(parent
     paintBackground(*this, QColor(255, 50, 50));
     Label1 = whiteLabel(this, QStringLiteral("Label1"), QStringLiteral("Réponse fausse"));
     Label1->setGeometry(80, 12, 290, 30);
-    Image1 = image(this, QStringLiteral("Image1"), testpictures::wrongPicture());
+    Image1 = image(this, QStringLiteral("Image1"), testpictures::wrongPicture(devicePixelRatioF()));
     Image1->move(24, 10);
     Command1 = pinkButton(this, QStringLiteral("Command1"),
                           QStringLiteral("Poursuivre le test sans voir le cours"));

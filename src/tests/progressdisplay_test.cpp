@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,7 +90,56 @@ TEST(TestBackground, YellowBandsFadeIntoWhite) {
 
 TEST(TestPictures, SevenDistinctFaces) {
     for (int k = 1; k < 7; ++k)
-        EXPECT_NE(testpictures::face(k).toImage(), testpictures::face(k + 1).toImage()) << k;
+        EXPECT_NE(testpictures::face(k, 1).toImage(), testpictures::face(k + 1, 1).toImage()) << k;
+}
+
+namespace {
+
+// How much two pictures of the same size differ, on average over their pixels and
+// channels (0 to 255).
+double meanDifference(const QImage& a, const QImage& b) {
+    double total = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            total += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                     std::abs(p.blue() - q.blue()) + std::abs(p.alpha() - q.alpha());
+        }
+    return total / (4.0 * a.width() * a.height());
+}
+
+} // namespace
+
+TEST(TestPictures, AreDrawnAtTheRatioAskedWithTheSameLayout) {
+    using namespace testpictures;
+    const struct {
+        const char* name;
+        std::function<QPixmap(qreal)> draw;
+    } pictures[] = {
+        {"face", [](qreal r) { return face(7, r); }},
+        {"previousArrow", previousArrow},
+        {"nextArrow", nextArrow},
+        {"validate", validate},
+        {"closeTest", closeTest},
+        {"calculator", calculator},
+        {"wrongMark", wrongMark},
+        {"missedMark", missedMark},
+        {"pointer", pointer},
+        {"rightFrame", [](qreal r) { return rightFrame(2, r); }},
+        {"wrongPicture", wrongPicture},
+    };
+    for (const auto& picture : pictures) {
+        const QPixmap plain = picture.draw(1);
+        const QPixmap dense = picture.draw(2);
+        EXPECT_EQ(plain.size(), QSize(32, 32)) << picture.name;
+        EXPECT_EQ(dense.size(), QSize(64, 64)) << picture.name;
+        EXPECT_EQ(dense.devicePixelRatio(), 2.0) << picture.name;
+        // Halved again, the dense picture is the plain one but for antialiasing.
+        const QImage halved =
+            dense.toImage().scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(halved, plain.toImage().convertToFormat(halved.format())), 8)
+            << picture.name;
+    }
 }
 
 TEST(Cjuste, AlternatesItsFramesAndClosesOnTheThirdTick) {

@@ -1,5 +1,7 @@
 #include "tests/testpictures.h"
 
+#include "platform/forms/densepictures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
@@ -10,18 +12,12 @@ namespace {
 
 constexpr int side = 32;
 
-QPixmap blank() {
-    QPixmap picture(side, side);
-    picture.fill(Qt::transparent);
-    return picture;
-}
-
-QPixmap arrow(bool pointsLeft, const QColor& colour) {
-    QPixmap picture = blank();
+QPixmap arrow(bool pointsLeft, const QColor& colour, qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(colour);
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     QPolygon shape =
         pointsLeft ? QPolygon({{4, 16}, {18, 4}, {18, 11}, {28, 11}, {28, 21}, {18, 21}, {18, 28}})
                    : QPolygon({{28, 16}, {14, 4}, {14, 11}, {4, 11}, {4, 21}, {14, 21}, {14, 28}});
@@ -29,8 +25,8 @@ QPixmap arrow(bool pointsLeft, const QColor& colour) {
     return picture;
 }
 
-QPixmap cross(const QColor& colour) {
-    QPixmap picture = blank();
+QPixmap cross(const QColor& colour, qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour, 5, Qt::SolidLine, Qt::RoundCap));
@@ -41,8 +37,8 @@ QPixmap cross(const QColor& colour) {
 
 } // namespace
 
-QPixmap face(int k) {
-    QPixmap picture = blank();
+QPixmap face(int k, qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(120, 80, 0), 1.5));
@@ -62,15 +58,15 @@ QPixmap face(int k) {
     return picture;
 }
 
-QPixmap previousArrow() {
-    return arrow(true, QColor(255, 175, 100));
+QPixmap previousArrow(qreal ratio) {
+    return arrow(true, QColor(255, 175, 100), ratio);
 }
-QPixmap nextArrow() {
-    return arrow(false, QColor(255, 175, 100));
+QPixmap nextArrow(qreal ratio) {
+    return arrow(false, QColor(255, 175, 100), ratio);
 }
 
-QPixmap validate() {
-    QPixmap picture = blank();
+QPixmap validate(qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0, 128, 0), 5, Qt::SolidLine, Qt::RoundCap));
@@ -78,35 +74,38 @@ QPixmap validate() {
     return picture;
 }
 
-QPixmap closeTest() {
-    return cross(QColor(128, 0, 0));
+QPixmap closeTest(qreal ratio) {
+    return cross(QColor(128, 0, 0), ratio);
 }
 
-QPixmap calculator() {
-    QPixmap picture = blank();
+QPixmap calculator(qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
-    painter.setPen(Qt::black);
-    painter.setBrush(QColor(200, 200, 200));
-    painter.drawRect(6, 2, 20, 28);
-    painter.setBrush(QColor(180, 230, 180));
-    painter.drawRect(9, 5, 14, 6);
-    painter.setBrush(Qt::white);
+    // Filled rectangles rather than outlined ones: they cover whole pixels of the
+    // design, at 1× and at 2× alike, where a 1-pixel outline lands half a pixel off
+    // at 2×. A box's outline covers columns x to x + w and rows y to y + h.
+    const auto box = [&](int x, int y, int w, int h, const QColor& fill) {
+        painter.fillRect(x, y, w + 1, h + 1, Qt::black);
+        painter.fillRect(x + 1, y + 1, w - 1, h - 1, fill);
+    };
+    box(6, 2, 20, 28, QColor(200, 200, 200));
+    box(9, 5, 14, 6, QColor(180, 230, 180));
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column)
-            painter.drawRect(9 + column * 5, 14 + row * 5, 3, 3);
+            box(9 + column * 5, 14 + row * 5, 3, 3, Qt::white);
     return picture;
 }
 
-QPixmap wrongMark() {
-    return cross(QColor(255, 0, 0));
+QPixmap wrongMark(qreal ratio) {
+    return cross(QColor(255, 0, 0), ratio);
 }
 
-QPixmap missedMark() {
-    return arrow(false, QColor(255, 0, 0));
+QPixmap missedMark(qreal ratio) {
+    return arrow(false, QColor(255, 0, 0), ratio);
 }
 
-QPixmap pointer() {
-    QPixmap picture = blank();
+QPixmap pointer(qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
@@ -115,8 +114,8 @@ QPixmap pointer() {
     return picture;
 }
 
-QPixmap rightFrame(int f) {
-    QPixmap picture = blank();
+QPixmap rightFrame(int f, qreal ratio) {
+    QPixmap picture = blankPicture({side, side}, ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -131,8 +130,8 @@ QPixmap rightFrame(int f) {
     return picture;
 }
 
-QPixmap wrongPicture() {
-    return cross(QColor(255, 255, 255));
+QPixmap wrongPicture(qreal ratio) {
+    return cross(QColor(255, 255, 255), ratio);
 }
 
 } // namespace testpictures

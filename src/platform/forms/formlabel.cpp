@@ -1,5 +1,7 @@
 #include "platform/forms/formlabel.h"
 
+#include "platform/forms/densepictures.h"
+
 #include <QMouseEvent>
 
 FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
@@ -9,7 +11,7 @@ FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
 void FormLabel::setPicture(const QPixmap& picture) {
     setPixmap(picture);
     if (!picture.isNull())
-        resize(picture.size());
+        resize(shownSize(picture));
 }
 
 void FormLabel::mousePressEvent(QMouseEvent* event) {

@@ -1,4 +1,5 @@
 #include "platform/forms/controlarray.h"
+#include "platform/forms/densepictures.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
 #include "platform/forms/twips.h"
@@ -17,7 +18,58 @@ void mouse(QWidget& widget, QEvent::Type type, QPoint at) {
     QApplication::sendEvent(&widget, &event);
 }
 
+void savePicture(const QString& path, QSize size, const QColor& colour) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    ASSERT_TRUE(picture.save(path, "PNG"));
+}
+
 } // namespace
+
+TEST(DensePictures, ReadTheDenserSiblingOnlyWhenTheScreenIsDense) {
+    QTemporaryDir dir;
+    savePicture(dir.filePath("p.png"), {40, 30}, Qt::red);
+    savePicture(dir.filePath("p@2x.png"), {80, 60}, Qt::blue);
+    savePicture(dir.filePath("alone.jpg"), {40, 30}, Qt::red);
+    savePicture(dir.filePath("SUFFIXLESS"), {40, 30}, Qt::red);
+    savePicture(dir.filePath("SUFFIXLESS@2x"), {80, 60}, Qt::blue);
+    QFile broken(dir.filePath("broken@2x.png"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    savePicture(dir.filePath("broken.png"), {40, 30}, Qt::red);
+
+    const struct {
+        const char* file;
+        qreal ratio;
+        qreal expectedRatio;
+        QColor expectedColour;
+    } cases[] = {
+        {"p.png", 1, 1, Qt::red},     {"p.png", 2, 2, Qt::blue},      {"p.png", 1.5, 2, Qt::blue},
+        {"alone.jpg", 2, 1, Qt::red}, {"SUFFIXLESS", 2, 2, Qt::blue}, {"broken.png", 2, 1, Qt::red},
+    };
+    for (const auto& c : cases) {
+        const QImage picture = readPicture(dir.filePath(c.file), c.ratio);
+        EXPECT_EQ(picture.devicePixelRatio(), c.expectedRatio) << c.file << ' ' << c.ratio;
+        EXPECT_EQ(shownSize(picture), QSize(40, 30)) << c.file << ' ' << c.ratio;
+        EXPECT_EQ(picture.pixelColor(0, 0), c.expectedColour) << c.file << ' ' << c.ratio;
+    }
+    EXPECT_TRUE(readPicture(dir.filePath("missing.png"), 2).isNull());
+}
+
+TEST(DensePictures, ABlankPictureHasTheRatioAskedAndAsManyDevicePixels) {
+    const QPixmap picture = blankPicture({32, 20}, 2);
+    EXPECT_EQ(picture.devicePixelRatio(), 2.0);
+    EXPECT_EQ(picture.size(), QSize(64, 40));
+    EXPECT_EQ(shownSize(picture), QSize(32, 20));
+    EXPECT_EQ(picture.toImage().pixelColor(63, 39).alpha(), 0);
+}
+
+TEST(FormLabel, TakesTheShownSizeOfADensePicture) {
+    FormLabel label;
+    label.setPicture(blankPicture({32, 20}, 2));
+    EXPECT_EQ(label.size(), QSize(32, 20));
+}
 
 TEST(FormLabel, ReportsAClickOnlyWhenReleasedOverIt) {
     FormLabel label;
@@ -58,6 +110,28 @@ TEST(PictureBox, DrawsLinesOnASurfaceAsLargeAsTheBox) {
     box.drawLine({0, 3}, {50, 3}, QColor(1, 2, 3));
     EXPECT_EQ(box.surface().size(), QSize(50, 10));
     EXPECT_EQ(box.surface().pixelColor(49, 3), QColor(1, 2, 3));
+}
+
+// Also run on a screen scaled 2× (QT_SCALE_FACTOR=2), where the box shows the dense
+// sibling and draws on a surface of twice as many pixels, in the same geometry.
+TEST(PictureBoxAtTheScreensRatio, ShowsThePictureForItsScreenAndDrawsSharp) {
+    QTemporaryDir dir;
+    savePicture(dir.filePath("p.png"), {40, 30}, Qt::red);
+    savePicture(dir.filePath("p@2x.png"), {80, 60}, Qt::blue);
+    PictureBox box;
+    const qreal ratio = box.devicePixelRatioF();
+    ASSERT_TRUE(box.loadPicture(dir.filePath("p.png")));
+    EXPECT_EQ(box.size(), QSize(40, 30));
+    EXPECT_EQ(box.surface().devicePixelRatio(), ratio);
+    EXPECT_EQ(box.surface().pixelColor(0, 0), ratio > 1 ? QColor(Qt::blue) : QColor(Qt::red));
+
+    box.clearPicture();
+    box.resize(50, 10);
+    box.clear();
+    box.drawLine({0, 3}, {50, 3}, QColor(1, 2, 3));
+    EXPECT_EQ(box.surface().size(), QSize(50, 10) * ratio);
+    EXPECT_EQ(box.surface().devicePixelRatio(), ratio);
+    EXPECT_EQ(box.surface().pixelColor(int(49 * ratio), int(3 * ratio)), QColor(1, 2, 3));
 }
 
 TEST(TwipsScale, KeepsTheDesignNumbersExactWhatEverThePixelRounding) {

@@ -1,5 +1,7 @@
 #include "platform/forms/picturebox.h"
 
+#include "platform/forms/densepictures.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,12 +12,12 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 }
 
 bool PictureBox::loadPicture(const QString& path) {
-    QImage picture;
-    if (!picture.load(path))
+    const QImage picture = readPicture(path, devicePixelRatioF());
+    if (picture.isNull())
         return false;
     surface_ = picture.convertToFormat(QImage::Format_RGB32);
     hasPicture_ = true;
-    resize(surface_.size() + QSize(2 * frameWidth(), 2 * frameWidth()));
+    resize(shownSize(surface_) + QSize(2 * frameWidth(), 2 * frameWidth()));
     update();
     return true;
 }
@@ -58,9 +60,11 @@ void PictureBox::print(const QString& text) {
 
 void PictureBox::fitSurface() {
     const QSize size = contentsRect().size().expandedTo({1, 1});
-    if (surface_.size() == size)
+    const qreal ratio = devicePixelRatioF();
+    if (shownSize(surface_) == size && surface_.devicePixelRatio() == ratio)
         return;
-    QImage fitted(size, QImage::Format_RGB32);
+    QImage fitted(size * ratio, QImage::Format_RGB32);
+    fitted.setDevicePixelRatio(ratio);
     fitted.fill(palette().color(backgroundRole()));
     QPainter(&fitted).drawImage(0, 0, surface_);
     surface_ = fitted;

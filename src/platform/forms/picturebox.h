@@ -5,14 +5,16 @@
 
 // A picture box: a drawing surface that shows a loaded picture (and takes its size)
 // and on which lines and text are drawn in its own pixel coordinates. Text goes at
-// the current print position, as the forms toolkit prints.
+// the current print position, as the forms toolkit prints. The surface has as many
+// device pixels as the screen gives the box, so lines and text stay sharp at 2×.
 class PictureBox : public QFrame {
     Q_OBJECT
 
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // False, with the picture left as it was, when the file cannot be read.
+    // False, with the picture left as it was, when the file cannot be read. On a dense
+    // screen the file's "@2x" sibling is shown instead when there is one.
     bool loadPicture(const QString& path);
     void clearPicture();
     bool hasPicture() const { return hasPicture_; }

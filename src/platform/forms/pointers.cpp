@@ -6,7 +6,8 @@
 QCursor handCursor(const QPixmap& picture) {
     if (picture.isNull())
         return QCursor(Qt::PointingHandCursor);
-    return QCursor(picture, picture.width() / 4, 0);
+    // The hot spot is in device-independent pixels, as the picture is shown.
+    return QCursor(picture, picture.deviceIndependentSize().width() / 4, 0);
 }
 
 void setPointer(QWidget& widget, PointerKind kind, const QCursor& custom) {
