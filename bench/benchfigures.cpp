@@ -1,11 +1,10 @@
 #include "benchfigures.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <thread>
 
 namespace benchfigures {
 
@@ -18,14 +17,8 @@ double residentMegabytes() {
     return 0;
 }
 
-void ageFiles(const QString& directory) {
-    const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
-    const QDir dir(directory);
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        QFile file(dir.filePath(name));
-        if (file.open(QIODevice::ReadWrite))
-            file.setFileTime(before, QFileDevice::FileModificationTime);
-    }
+void settle() {
+    std::this_thread::sleep_for(std::chrono::seconds(3));
 }
 
 int runsFromArguments(int argc, char** argv, int fallback) {

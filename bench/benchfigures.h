@@ -33,8 +33,8 @@ template <typename Work> double milliseconds(Work&& work) {
 // The resident memory of this process, in megabytes.
 double residentMegabytes();
 
-// Dates the files of `directory` an hour back, as those of a course installed before.
-void ageFiles(const QString& directory);
+// Waits until files just written count as a course left alone, as an installed one is.
+void settle();
 
 // The number of runs given as the first argument, or `fallback`.
 int runsFromArguments(int argc, char** argv, int fallback);

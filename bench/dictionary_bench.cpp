@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     const int runs = benchfigures::runsFromArguments(argc, argv, 30);
     QTemporaryDir temporaire;
     const QString cheminDico = ecrireDictionnaire(temporaire.path());
-    benchfigures::ageFiles(temporaire.path());
+    benchfigures::settle();
 
     DictionaryState dico;
     dico.cheminDico = cheminDico;

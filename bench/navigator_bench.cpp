@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     QTemporaryDir temporaire;
     const QDir dossier(temporaire.path());
     ecrireCours(dossier);
-    benchfigures::ageFiles(dossier.path());
+    benchfigures::settle();
 
     DesktopPlatform desktop;
     Multim m(15, 15);

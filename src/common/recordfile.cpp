@@ -15,21 +15,25 @@ struct FileCopy {
     ino_t inode;
     off_t size;
     timespec modified;
+    timespec changed;
     std::shared_ptr<const QByteArray> bytes;
 
     bool describes(const struct stat& status) const {
         return device == status.st_dev && inode == status.st_ino && size == status.st_size &&
-               modified.tv_sec == status.st_mtim.tv_sec &&
-               modified.tv_nsec == status.st_mtim.tv_nsec;
+               same(modified, status.st_mtim) && same(changed, status.st_ctim);
+    }
+    static bool same(const timespec& a, const timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
     }
 };
 
-// A file changed twice within the clock's coarse tick keeps its modification time: a
-// copy is kept only of a file left alone for a while, as a course is.
+// The status change time moves at every write and cannot be set back, as the
+// modification time can; but two changes within the clock's coarse tick share it, so
+// a copy is kept only of a file left alone for a while, as a course is.
 bool settled(const struct stat& status) {
     timespec now;
     clock_gettime(CLOCK_REALTIME, &now);
-    return now.tv_sec - status.st_mtim.tv_sec > 2;
+    return now.tv_sec - status.st_ctim.tv_sec > 2;
 }
 
 // The bytes of the open file, read again only when it is another file or has changed;
@@ -46,8 +50,12 @@ std::shared_ptr<const QByteArray> copyOf(QFile& file) {
     FileCopy& copy = copies[file.fileName()];
     if (!copy.bytes || !copy.describes(status)) {
         const qint64 addressable = qint64(RecordFile::maxRecord) * RecordFile::recordSize;
-        copy = {status.st_dev, status.st_ino, status.st_size, status.st_mtim,
-                std::make_shared<const QByteArray>(file.read(addressable))};
+        copy = {status.st_dev,
+                status.st_ino,
+                status.st_size,
+                status.st_mtim,
+                status.st_ctim,
+                std::make_shared<const QByteArray>(file.read(std::min(file.size(), addressable)))};
     }
     return copy.bytes;
 }

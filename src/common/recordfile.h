@@ -20,7 +20,8 @@ public:
     // Read never creates the file; ReadWrite creates it when it is missing.
     // ReadUnchanging reads as Read does, for a file nothing rewrites while the program
     // runs (the course's): the file is still opened each time, but its records come
-    // from a copy of the whole file, kept while its size and modification time stay.
+    // from a copy of the whole file, kept while its size and modification and status
+    // change times stay.
     enum class Mode { Read, ReadWrite, ReadUnchanging };
 
     RecordFile(const QString& path, Mode mode);

@@ -6,8 +6,10 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -130,57 +132,66 @@ TEST_F(RecordFileTest, OneOpeningServesAGroupOfAccesses) {
 }
 
 // A course file kept in memory must still show every change at the next opening: a
-// rewrite in place, a replacement by another file, a removal, and a change made so soon
-// after the previous one that the modification time may not move.
-class UnchangingFileTest : public RecordFileTest {
-protected:
-    static QString readUnchanging(const QString& file, int record) {
-        return RecordFile(file, RecordFile::Mode::ReadUnchanging).read(record);
-    }
-    // Dated as a course installed long ago, always at the same time.
-    void dateBack() {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.setFileTime(QDateTime(QDate(2024, 1, 15), QTime(8, 0)),
-                      QFileDevice::FileModificationTime);
-    }
-};
+// rewrite in place (its date even set back), a replacement by another file of the same
+// size and date, a removal, and changes so quick that the clock may not move between.
+QString readUnchanging(const QString& file, int record) {
+    return RecordFile(file, RecordFile::Mode::ReadUnchanging).read(record);
+}
 
-TEST_F(UnchangingFileTest, SeesEveryChangeAtTheNextOpening) {
+void setModified(const QString& file, const QDateTime& when) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
+TEST_F(RecordFileTest, AFileKeptInMemoryShowsEveryChangeAtTheNextOpening) {
+    const QDateTime installed(QDate(2024, 1, 15), QTime(8, 0));
     struct Case {
         const char* change;
-        std::function<void()> apply;
+        std::function<void(const QString&)> apply;
         QString expected;
     };
     const Case cases[] = {
         {"rewritten in place",
-         [this] { ASSERT_TRUE(writeRecord(path, 2, QStringLiteral("après"))); },
+         [](const QString& file) { ASSERT_TRUE(writeRecord(file, 2, QStringLiteral("après"))); },
+         QStringLiteral("après")},
+        {"rewritten in place, its date set back",
+         [&](const QString& file) {
+             ASSERT_TRUE(writeRecord(file, 2, QStringLiteral("après")));
+             setModified(file, installed);
+         },
          QStringLiteral("après")},
         {"replaced by a file of the same size and date",
-         [this] {
-             const QString other = dir.filePath(QStringLiteral("other.bin"));
+         [&](const QString& file) {
+             const QString other = file + QStringLiteral(".new");
              ASSERT_TRUE(writeRecord(other, 1, QStringLiteral("BASE GL")));
              ASSERT_TRUE(writeRecord(other, 2, QStringLiteral("autre")));
-             QFile::remove(path);
-             ASSERT_TRUE(QFile::rename(other, path));
-             dateBack();
+             setModified(other, installed);
+             ASSERT_TRUE(QFile::remove(file));
+             ASSERT_TRUE(QFile::rename(other, file));
          },
          QStringLiteral("autre")},
-        {"removed", [this] { QFile::remove(path); }, QString()},
+        {"removed", [](const QString& file) { QFile::remove(file); }, QString()},
     };
+    QStringList files;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.change);
-        ASSERT_TRUE(writeRecord(path, 1, QStringLiteral("BASE GL")));
-        ASSERT_TRUE(writeRecord(path, 2, QStringLiteral("avant")));
-        dateBack();
-        EXPECT_EQ(readUnchanging(path, 2), QStringLiteral("avant"));
-        c.apply();
-        EXPECT_EQ(readUnchanging(path, 2), c.expected);
-        EXPECT_EQ(readUnchanging(path, 3), QString());
+        files.append(dir.filePath(QString::fromLatin1(c.change)));
+        ASSERT_TRUE(writeRecord(files.last(), 1, QStringLiteral("BASE GL")));
+        ASSERT_TRUE(writeRecord(files.last(), 2, QStringLiteral("avant")));
+        setModified(files.last(), installed);
+    }
+    // Only a file left alone for a few seconds is kept in memory.
+    std::this_thread::sleep_for(std::chrono::milliseconds(3100));
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(cases[i].change);
+        EXPECT_EQ(readUnchanging(files[i], 2), QStringLiteral("avant"));
+        cases[i].apply(files[i]);
+        EXPECT_EQ(readUnchanging(files[i], 2), cases[i].expected);
+        EXPECT_EQ(readUnchanging(files[i], 3), QString());
     }
 }
 
-TEST_F(UnchangingFileTest, AFileChangedTwiceInQuickSuccessionIsReadAfresh) {
+TEST_F(RecordFileTest, AFileChangedInQuickSuccessionIsReadAfreshEachTime) {
     for (const QString& text :
          {QStringLiteral("un"), QStringLiteral("deux"), QStringLiteral("trois")}) {
         ASSERT_TRUE(writeRecord(path, 1, text));
