@@ -17,6 +17,9 @@ namespace evaluation {
 // an operand running past the end...): the step is abandoned, its rewrites so far stay.
 struct StepFault {};
 
+inline constexpr QStringView functionNames[] = {u"SQR", u"EXP", u"LOG", u"LON", u"SIN",
+                                                u"COS", u"TAN", u"ISI", u"ICO", u"ITA"};
+
 // Counts of the current expression, shared by the steps of one evaluation: compter
 // sets them, the reductions decrement them.
 struct Compteurs {

@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QRgb>
+#include <QSize>
 #include <span>
 
 enum class KeyPicture { None, Exp, TenPower, Square, Power };
@@ -24,8 +25,9 @@ std::span<const KeyDesign> machineKeys();
 
 namespace machinedesign {
 
-inline constexpr int clientWidth = 302; // pixels, the area the background painting covers
-inline constexpr int clientHeight = 431;
+// In twips, as the controls are; 302 × 431 pixels, the area the background painting
+// covers, at 15 twips per pixel.
+inline constexpr QSize client{4530, 6465};
 
 inline const QRect z1{240, 240, 4095, 1335};
 inline const QRect picture1{240, 1800, 4095, 975};

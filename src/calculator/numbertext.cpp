@@ -1,5 +1,7 @@
 #include "calculator/numbertext.h"
 
+#include "common/asciidigits.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -32,10 +34,6 @@ private:
     qsizetype i_ = 0;
 };
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 struct Parsed {
     std::string text; // what from_chars reads: no "+" sign, no blanks
     bool negative = false;
@@ -50,7 +48,7 @@ void readMantissa(Reader& in, Parsed& out) {
     for (char c = in.peek();; c = in.peek()) {
         if (c == '.' && !point) {
             point = true;
-        } else if (isDigit(c)) {
+        } else if (isAsciiDigit(c)) {
             if (!point)
                 ++out.integerDigits;
             if (c != '0')
@@ -75,10 +73,10 @@ void readExponent(Reader& in, Parsed& out) {
         negative = in.peek() == '-';
         in.advance();
     }
-    if (!isDigit(in.peek()))
+    if (!isAsciiDigit(in.peek()))
         return;
     out.text += negative ? "E-" : "E";
-    for (; isDigit(in.peek()); in.advance()) {
+    for (; isAsciiDigit(in.peek()); in.advance()) {
         out.text.push_back(in.peek());
         if (out.exponent < 1'000'000'000)
             out.exponent = out.exponent * 10 + (in.peek() - '0');

@@ -4,19 +4,18 @@
 #include "calculator/evaluatorsteps.h"
 #include "calculator/numbertext.h"
 #include "calculator/textpositions.h"
+#include "common/asciidigits.h"
 #include "common/spaces.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace evaluation {
 
 namespace {
 
-const double pi = 4 * std::atan(1.0);
-
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
+using std::numbers::pi;
 
 double number(const QString& text) {
     const std::optional<double> value = valeurNombre(text);
@@ -38,9 +37,9 @@ QString resultText(double result) {
 
 double arcSine(double x) {
     if (x == 1)
-        return 2 * std::atan(1.0);
+        return pi / 2;
     if (x == -1)
-        return -2 * std::atan(1.0);
+        return -pi / 2;
     const double complement = 1 - x * x;
     if (!(complement >= 0))
         throw StepFault{};
@@ -74,17 +73,12 @@ double function(QStringView name, double x, qint16 modeAngle) {
     if (name == u"ISI")
         return inAngleUnit(arcSine(x));
     if (name == u"ICO")
-        return inAngleUnit(2 * std::atan(1.0) - arcSine(x));
+        return inAngleUnit(pi / 2 - arcSine(x));
     return inAngleUnit(std::atan(x)); // ITA
 }
 
 bool isFunctionName(QStringView name) {
-    static const QStringView names[] = {u"SQR", u"EXP", u"LOG", u"LON", u"SIN",
-                                        u"COS", u"TAN", u"ISI", u"ICO", u"ITA"};
-    for (const QStringView n : names)
-        if (n == name)
-            return true;
-    return false;
+    return std::ranges::find(functionNames, name) != std::end(functionNames);
 }
 
 // The first ")" or space from position start on; none is a fault.
@@ -128,7 +122,7 @@ void appliquerFonctions(QString& expression, Compteurs& compteurs, qint16 modeAn
     while (p < expression.size() && compteurs.nbFonctions >= 1) {
         const QStringView name = QStringView(expression).mid(p - 1, 3);
         const QChar first = charAt(expression, p + 4);
-        if (!isFunctionName(name) || !(isDigit(first) || first == u'-' || first == u'.')) {
+        if (!isFunctionName(name) || !(isAsciiDigit(first) || first == u'-' || first == u'.')) {
             ++p;
             continue;
         }

@@ -2,14 +2,11 @@
 
 #include "calculator/evaluatorsteps.h"
 #include "calculator/textpositions.h"
+#include "common/asciidigits.h"
 
 namespace evaluation {
 
 namespace {
-
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
 
 void replacePair(QString& s, qsizetype p, QStringView pair, QStringView by) {
     if (textAt(s, p, pair))
@@ -42,7 +39,7 @@ void unwrapNumbers(QString& s) {
                     s = upTo(s, p - 1) + s.mid(p, k - 1) + from(s, p + k + 1);
                 break;
             }
-            if (!(c == u'.' || isDigit(c) || (k == 1 && (c == u'-' || c == u'+'))))
+            if (!(c == u'.' || isAsciiDigit(c) || (k == 1 && (c == u'-' || c == u'+'))))
                 break;
         }
     }
@@ -124,8 +121,6 @@ void verifier(const QString& expression, qint16& codeErreur) {
 
 void compter(const QString& expression, Compteurs& compteurs) {
     static const QStringView operators[] = {u" + ", u" - ", u" * ", u" / ", u" ^ "};
-    static const QStringView names[] = {u"SQR", u"EXP", u"LOG", u"LON", u"SIN",
-                                        u"COS", u"TAN", u"ISI", u"ICO", u"ITA"};
     compteurs = {};
     for (qsizetype p = 1; p <= expression.size(); ++p) {
         if (expression[p - 1] == u'(')
@@ -133,7 +128,7 @@ void compter(const QString& expression, Compteurs& compteurs) {
         for (const QStringView op : operators)
             if (textAt(expression, p, op))
                 increment(compteurs.nbOperateurs);
-        for (const QStringView name : names)
+        for (const QStringView name : functionNames)
             if (textAt(expression, p, name))
                 increment(compteurs.nbFonctions);
     }

@@ -1,10 +1,8 @@
 #include "common/numerictext.h"
 
-#include <cmath>
+#include "common/asciidigits.h"
 
-static bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
+#include <cmath>
 
 double leadingNumber(const QString& text) {
     qsizetype i = 0;
@@ -15,11 +13,11 @@ double leadingNumber(const QString& text) {
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
         ++i;
     qsizetype digits = 0;
-    while (i < n && isDigit(text[i]))
+    while (i < n && isAsciiDigit(text[i]))
         ++i, ++digits;
     if (i < n && text[i] == u'.') {
         ++i;
-        while (i < n && isDigit(text[i]))
+        while (i < n && isAsciiDigit(text[i]))
             ++i, ++digits;
     }
     if (digits == 0)
@@ -29,8 +27,8 @@ double leadingNumber(const QString& text) {
         qsizetype j = i + 1;
         if (j < n && (text[j] == u'+' || text[j] == u'-'))
             ++j;
-        if (j < n && isDigit(text[j])) {
-            while (j < n && isDigit(text[j]))
+        if (j < n && isAsciiDigit(text[j])) {
+            while (j < n && isAsciiDigit(text[j]))
                 ++j;
             end = j;
         }

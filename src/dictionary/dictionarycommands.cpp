@@ -20,7 +20,7 @@ void choisirMotCle(DictionnaireContexte& contexte) {
                            navigateur.platform.screen.twipsPerPixelY());
     Coordon index(contexte, &multim);
     // The index stands where the calculator would, at the calculator's size.
-    index.setFixedSize(machinedesign::clientWidth, machinedesign::clientHeight);
+    index.setFixedSize(twips.toPixels(machinedesign::client));
     index.move(multim.pos() + QPoint(twips.toPixelsX(machinedesign::offsetLeft),
                                      twips.toPixelsY(machinedesign::offsetTop)));
     navigateur.platform.modalWindows.run(index);

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/screen.h"
 #include "tests/answerarea.h"
+#include "tests/answercode.h"
 #include "tests/exo.h"
 #include "tests/testfile.h"
 #include "tests/testsession.h"
@@ -21,8 +22,6 @@ namespace {
 const QColor green(0, 128, 0);
 const QColor grey(128, 128, 128);
 
-constexpr std::array<int, 5> powersOfTen{1, 10, 100, 1000, 10000};
-
 void setForeground(QWidget& control, const QColor& colour, bool bold) {
     QPalette palette = control.palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -35,6 +34,13 @@ void setForeground(QWidget& control, const QColor& colour, bool bold) {
 
 bool isGrey(const QWidget& control) {
     return control.palette().color(QPalette::WindowText) == grey;
+}
+
+AnswerBoxes shownBoxes(const Exo& exo) {
+    AnswerBoxes shown{};
+    for (int i = 0; i < answerBoxCount; ++i)
+        shown[size_t(i)] = !exo.Check1(i)->isHidden();
+    return shown;
 }
 
 } // namespace
@@ -79,11 +85,10 @@ int Exo::selectedOption() const {
 }
 
 int Exo::tickedCode() const {
-    int code = 0;
-    for (int i = 0; i < 5; ++i)
-        if (!Check1(i)->isHidden() && Check1(i)->isChecked())
-            code += powersOfTen[size_t(i)];
-    return code;
+    AnswerBoxes ticked = shownBoxes(*this);
+    for (int i = 0; i < answerBoxCount; ++i)
+        ticked[size_t(i)] = ticked[size_t(i)] && Check1(i)->isChecked();
+    return answerCode(ticked);
 }
 
 void Exo::etatact() {
@@ -119,15 +124,11 @@ void Exo::majec() {
         for (int i = 0; i < 5; ++i)
             Option1(i)->setAutoExclusive(true);
     } else if (!Frame2->isHidden()) {
-        int remaining = numericTextToInt16(session.reponses[n]);
-        for (int i = 4; i >= 0; --i) {
-            if (Check1(i)->isHidden())
-                continue;
-            const bool ticked = powersOfTen[size_t(i)] <= remaining;
-            Check1(i)->setChecked(ticked);
-            if (ticked)
-                remaining -= powersOfTen[size_t(i)];
-        }
+        const AnswerBoxes shown = shownBoxes(*this);
+        const AnswerBoxes ticked = tickedBoxes(numericTextToInt16(session.reponses[n]), shown);
+        for (int i = 0; i < answerBoxCount; ++i)
+            if (shown[size_t(i)])
+                Check1(i)->setChecked(ticked[size_t(i)]);
     } else if (!Frame3->isHidden()) {
         Text1->setText(session.reponses[n]);
         if (!Frame3->isLocked())
@@ -158,17 +159,15 @@ void Exo::reponseur() {
             }
         }
     } else if (question.nature == 2) {
-        int remaining = question.attendu;
+        const AnswerBoxes expected = tickedBoxes(question.attendu, shownBoxes(*this));
         for (int i = 4; i >= 0; --i) {
             QCheckBox& box = *Check1(i);
             if (box.isHidden())
                 continue;
-            if (powersOfTen[size_t(i)] <= remaining) {
+            if (expected[size_t(i)])
                 setForeground(box, green, true);
-                remaining -= powersOfTen[size_t(i)];
-            } else {
+            else
                 setForeground(box, grey, false);
-            }
             if (!box.isChecked() && !isGrey(box)) {
                 faute(i)->setPicture(Image5->pixmap());
                 faute(i)->show();

@@ -16,6 +16,10 @@ int TwipsScale::toPixelsY(int twips) const {
     return int(std::lround(twips / perPixelY_));
 }
 
+QSize TwipsScale::toPixels(QSize twips) const {
+    return {toPixelsX(twips.width()), toPixelsY(twips.height())};
+}
+
 QRect TwipsScale::rect(const QWidget& widget) const {
     const QVariant kept = widget.property(twipsProperty);
     if (kept.isValid())

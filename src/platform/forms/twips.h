@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -23,6 +24,8 @@ public:
 
     int toPixelsX(int twips) const;
     int toPixelsY(int twips) const;
+    // A window's client size: windows are sized in the unit their controls are placed in.
+    QSize toPixels(QSize twips) const;
     double perPixelX() const { return perPixelX_; }
     double perPixelY() const { return perPixelY_; }
 
