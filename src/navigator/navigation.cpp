@@ -7,8 +7,6 @@
 #include "navigator/multim.h"
 #include "navigator/navigationstate.h"
 #include "navigator/pagedisplay.h"
-#include "navigator/tablefolding.h"
-#include "navigator/windowevents.h"
 #include "platform/files.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
@@ -23,10 +21,6 @@ namespace {
 const QString genreVideoSonore = QStringLiteral("AVI sonorisé");
 const QString genreVideoMuette = QStringLiteral("AVI non sonorisé");
 
-bool genreImage(const QString& genre) {
-    return genre.startsWith(u"Image");
-}
-
 void preparerFenetre(Multim& m) {
     m.Command1->setEnabled(true);
     m.menugeneral->hide();
@@ -38,11 +32,6 @@ void preparerFenetre(Multim& m) {
     QPalette fond = m.palette();
     fond.setColor(QPalette::Window, Qt::white);
     m.setPalette(fond);
-}
-
-void montrerSommaireGeneral(NavigationContexte& contexte) {
-    SommaireContexte sommaire = contexte.sommaire();
-    afficherSommaire(sommaire);
 }
 
 void placerProjecteur(Multim& m) {
@@ -62,9 +51,7 @@ void montrerPage(NavigationContexte& contexte, const PageRecord& page) {
         return;
     }
     if (!m.texteur->loadFile(texte))
-        contexte.platform.messages.show(QStringLiteral("Fichier non trouvé"),
-                                        QStringLiteral("Impossible de trouver le fichier ") + texte,
-                                        Messages::Buttons::Ok, Messages::Icon::Critical);
+        fichierNonTrouve(contexte, texte);
     m.texteur->show();
 
     const double module = leadingNumber(page.numModule);
@@ -80,6 +67,17 @@ void montrerPage(NavigationContexte& contexte, const PageRecord& page) {
 }
 
 } // namespace
+
+void montrerSommaireGeneral(NavigationContexte& contexte) {
+    SommaireContexte sommaire = contexte.sommaire();
+    afficherSommaire(sommaire);
+}
+
+void fichierNonTrouve(NavigationContexte& contexte, const QString& chemin) {
+    contexte.platform.messages.show(QStringLiteral("Fichier non trouvé"),
+                                    QStringLiteral("Impossible de trouver le fichier ") + chemin,
+                                    Messages::Buttons::Ok, Messages::Icon::Critical);
+}
 
 SommaireContexte NavigationContexte::sommaire() {
     return SommaireContexte{multim, navigation, platform.mediaControl, videoEnCours,
@@ -206,7 +204,7 @@ void deplacerDansHistorique(NavigationContexte& contexte, const QString& entree,
 
 // A move that finds no entry leaves the flag down, so that the next page shown still
 // clears the forward part of the history.
-void reculerHistorique(NavigationContexte& contexte) {
+void avant_Click(NavigationContexte& contexte) {
     NavigationState& nav = contexte.navigation;
     if (nav.positionHistorique < 2)
         return;
@@ -217,7 +215,7 @@ void reculerHistorique(NavigationContexte& contexte) {
     deplacerDansHistorique(contexte, entree, 2);
 }
 
-void avancerHistorique(NavigationContexte& contexte) {
+void apres_Click(NavigationContexte& contexte) {
     NavigationState& nav = contexte.navigation;
     if (nav.positionHistorique + 1 >= int(nav.historique.size()))
         return;
@@ -248,10 +246,8 @@ void pagePrecedenteChapitre(NavigationContexte& contexte) {
 
 void connecterNavigation(NavigationContexte& contexte) {
     Multim& m = contexte.multim;
-    QObject::connect(m.avant, &QPushButton::clicked, &m,
-                     [&contexte] { reculerHistorique(contexte); });
-    QObject::connect(m.apres, &QPushButton::clicked, &m,
-                     [&contexte] { avancerHistorique(contexte); });
+    QObject::connect(m.avant, &QPushButton::clicked, &m, [&contexte] { avant_Click(contexte); });
+    QObject::connect(m.apres, &QPushButton::clicked, &m, [&contexte] { apres_Click(contexte); });
     const auto surRelachement = [&](FormLabel* lien, void (*suivre)(NavigationContexte&)) {
         QObject::connect(lien, &FormLabel::mouseReleased, &m,
                          [&contexte, suivre](Qt::MouseButton, QPoint position) {
@@ -263,6 +259,4 @@ void connecterNavigation(NavigationContexte& contexte) {
     surRelachement(m.Labelapres, pageSuivanteChapitre);
     surRelachement(m.avantcours, pagePrecedenteChapitre);
     surRelachement(m.Labelavant, pagePrecedenteChapitre);
-    connecterTables(m, contexte.hauteursChapitres);
-    connecterFenetre(contexte);
 }

@@ -40,7 +40,7 @@ protected:
             m.twips().setHeight(*chapitre, hauteurChapitrePlie);
         tablelayout::empilerChapitres(m, true);
         tablelayout::empilerChapitres(m, false);
-        connecterNavigation(navigateur);
+        connecterFenetre(navigateur);
     }
 
     int hauteur(int chapitre) const { return m.twips().rect(*m.chapi(chapitre)).height(); }
@@ -188,7 +188,7 @@ TEST_F(Navigation, BackTwiceThenANewPageClearsTheForwardEntries) {
 TEST_F(Navigation, GoingForwardFromTheLastEntryDoesNothing) {
     aller(atomes);
     aller(noyau);
-    avancerHistorique(navigateur);
+    apres_Click(navigateur);
     EXPECT_EQ(state.cleCourante, noyau);
     EXPECT_EQ(state.navigationHistorique, 0);
     m.avant->click();
