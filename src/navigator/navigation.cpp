@@ -34,6 +34,13 @@ void preparerFenetre(Multim& m) {
     m.setPalette(fond);
 }
 
+// A page asked for by its key rather than through the history.
+bool allerParCle(NavigationContexte& contexte, const QString& cle) {
+    contexte.navigation.cleCourante = cle;
+    contexte.navigation.navigationParCle = -1;
+    return allerPage(contexte);
+}
+
 void placerProjecteur(Multim& m) {
     const bool seul = m.btexo->isHidden() && m.Imagexe->isHidden();
     m.projo->move(m.projo->isVisibleTo(&m) && seul ? 720 : 664, m.projo->y());
@@ -154,9 +161,7 @@ void demanderPage(NavigationContexte& contexte, const QString& cle) {
         montrerSommaireGeneral(contexte);
         return;
     }
-    contexte.navigation.cleCourante = cle;
-    contexte.navigation.navigationParCle = -1;
-    allerPage(contexte);
+    allerParCle(contexte, cle);
 }
 
 bool estCodeSommaire(const QString& entree) {
@@ -188,11 +193,8 @@ void deplacerDansHistorique(NavigationContexte& contexte, const QString& entree,
     NavigationState& nav = contexte.navigation;
     const qint16 position = nav.positionHistorique;
     nav.positionHistorique -= recul;
-    const bool montre = estCodeSommaire(entree) ? ouvrirCode(contexte, entree) : [&] {
-        nav.cleCourante = entree;
-        nav.navigationParCle = -1;
-        return allerPage(contexte);
-    }();
+    const bool montre =
+        estCodeSommaire(entree) ? ouvrirCode(contexte, entree) : allerParCle(contexte, entree);
     if (!montre) {
         nav.positionHistorique = position;
         nav.navigationHistorique = 0;
@@ -227,21 +229,15 @@ void apres_Click(NavigationContexte& contexte) {
 }
 
 void pageSuivanteChapitre(NavigationContexte& contexte) {
-    NavigationState& nav = contexte.navigation;
-    if (trimSpaces(nav.cleSuivante).isEmpty())
-        return;
-    nav.cleCourante = nav.cleSuivante;
-    nav.navigationParCle = -1;
-    allerPage(contexte);
+    const QString cle = contexte.navigation.cleSuivante;
+    if (!trimSpaces(cle).isEmpty())
+        allerParCle(contexte, cle);
 }
 
 void pagePrecedenteChapitre(NavigationContexte& contexte) {
-    NavigationState& nav = contexte.navigation;
-    if (trimSpaces(nav.clePrecedente).isEmpty())
-        return;
-    nav.cleCourante = nav.clePrecedente;
-    nav.navigationParCle = -1;
-    allerPage(contexte);
+    const QString cle = contexte.navigation.clePrecedente;
+    if (!trimSpaces(cle).isEmpty())
+        allerParCle(contexte, cle);
 }
 
 void connecterNavigation(NavigationContexte& contexte) {

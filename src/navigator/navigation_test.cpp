@@ -448,6 +448,18 @@ TEST_F(Navigation, OnALargeScreenResizesAfterTheFirstBringTheWindowBackCentred) 
     EXPECT_EQ(m.frameGeometry(), QRect(112, 84, 800, 600));
 }
 
+// 12.5 twips per pixel rounds to 12 as start-up rounds it: the screen counts as 833
+// pixels wide, a large screen for the resize too.
+TEST_F(Navigation, AResizeMeasuresTheScreenAsStartUpDoes) {
+    m.show();
+    QCoreApplication::processEvents();
+    fake.screen.twipsX = 12.5;
+    m.resize(700, 500);
+    EXPECT_EQ(alerteEcran, 2);
+    m.resize(900, 700);
+    EXPECT_EQ(m.frameGeometry(), QRect(0, 0, 800, 600));
+}
+
 TEST(PicturePlacement, HalfPixelsRoundToEvenAndTheLeftEdgeStaysOnScreen) {
     QTemporaryDir dir;
     struct Case {
