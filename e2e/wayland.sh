@@ -1,7 +1,8 @@
 # Sourced by the Wayland scenarios after runner.sh: a headless Wayland compositor
 # (weston), with or without its XWayland display, as the session the programs are
-# started in. The scenario's first argument is the input helper (xclickhelper):
-# XWayland without any input device ends when the pointer is moved through XTEST.
+# started in. The scenario's first argument is the X helper (xclickhelper), which
+# sends input straight to windows, since XWayland without any input device ends
+# when the pointer is moved through XTEST, and watches for activation requests.
 
 click_helper=${1:?the click helper}
 
@@ -18,6 +19,9 @@ start_wayland() {
     export WAYLAND_DISPLAY="galvane-$$"
     unset QT_QPA_PLATFORM DISPLAY
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # Where weston makes XWayland's socket; X servers make it, so a machine that has
+    # run none yet lacks it.
+    [ "$1" != xwayland ] || [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
     weston --backend=headless-backend.so --width="${2:-800}" --height="${3:-600}" \
         --socket="$WAYLAND_DISPLAY" \
         --idle-time=0 --no-config "${options[@]}" >"$work/weston.log" 2>&1 &
@@ -43,6 +47,38 @@ start_wayland() {
 # click_at ID X Y: a left click at a point of the window, sent to the window.
 click_at() {
     "$click_helper" click "$1" "$2" "$3"
+}
+
+# click_for TITLE ID X Y: a click at a point of the window that opens a window of
+# that title, whose id it prints; clicked again when none opened within 5 seconds,
+# since on a loaded machine a click sent straight to a window is now and then lost.
+click_for() {
+    local attempt
+    for attempt in 1 2; do
+        click_at "$2" "$3" "$4"
+        wait_window "$1" 5 && return 0
+    done
+    return 1
+}
+
+# await_activation ID: from now on, watches for a request to the desktop to bring
+# window ID to the front (see the helper); activation_requested then tells.
+await_activation() {
+    "$click_helper" activation "$1" 10 >"$work/activation" &
+    activation_watch=$!
+    started+=($!)
+    local tries=100
+    until grep -q '^ready$' "$work/activation" 2>/dev/null; do
+        ((tries-- > 0)) || fail "the activation watch did not start"
+        sleep 0.1
+    done
+}
+
+# activation_requested: true once the watched request came marked as the user's
+# own action (source 2), as the navigator sends it; a program asking for its own
+# window marks it otherwise.
+activation_requested() {
+    wait "$activation_watch" && grep -q '^source 2$' "$work/activation"
 }
 
 # key_to ID KEYSYM: a key pressed in the window, sent to it.

@@ -16,6 +16,7 @@ packages=(
     libx11-dev libxrandr-dev
     xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick espeak-ng
     weston xwayland qt6-wayland
+    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     fonts-liberation fonts-dejavu-core
     librsvg2-bin desktop-file-utils appstream dpkg-dev file
