@@ -37,6 +37,10 @@ double leadingNumber(const QString& text) {
     return text.mid(start, end - start).toDouble();
 }
 
+int arrondi(double value) {
+    return int(std::nearbyint(value));
+}
+
 qint16 roundToInt16(double value) {
     if (std::isnan(value))
         return 0;

@@ -12,5 +12,8 @@ double leadingNumber(const QString& text);
 // Round half to even into the 16-bit signed range; values beyond it are clamped.
 qint16 roundToInt16(double value);
 
+// A computed position or count to the nearest whole number, half to even.
+int arrondi(double value);
+
 // leadingNumber then roundToInt16.
 qint16 numericTextToInt16(const QString& text);

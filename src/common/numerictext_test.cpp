@@ -34,3 +34,10 @@ TEST(LeadingNumber, KeepsTheExactValueBeforeRounding) {
 }
 
 } // namespace
+
+TEST(Arrondi, HalvesGoToTheEvenNeighbour) {
+    const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},   {-2.5, -2},
+                                            {-3.5, -4}, {2.4999, 2}, {2.5001, 3}};
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(arrondi(value), expected) << value;
+}

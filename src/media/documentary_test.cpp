@@ -6,7 +6,7 @@ namespace {
 
 class Documentary : public NavigationHarness {
 protected:
-    Documentary() { connecterNavigation(navigateur); }
+    Documentary() { connecterFenetre(navigateur); }
 };
 
 TEST_F(Documentary, AnIconOpensItsReadingPageAndAnUnknownOneTheSummary) {

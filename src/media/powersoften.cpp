@@ -1,17 +1,14 @@
 #include "media/powersoften.h"
 
 #include "calculator/numbertext.h"
+#include "common/numerictext.h"
 #include "navigator/multim.h"
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
-#include "navigator/pictureplacement.h"
-#include "navigator/summaries.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
-#include "platform/messages.h"
 
 #include <QFrame>
-#include <cmath>
 
 namespace {
 
@@ -48,12 +45,7 @@ const Puissance* puissance(int exposant) {
 
 // The exponent is what `Label24` shows; half a unit rounds to even.
 int exposantAffiche(const Multim& m) {
-    return int(std::nearbyint(valeurNombre(m.Label24->text()).value_or(0)));
-}
-
-void sommaireGeneral(NavigationContexte& contexte) {
-    SommaireContexte sommaire = contexte.sommaire();
-    afficherSommaire(sommaire);
+    return arrondi(valeurNombre(m.Label24->text()).value_or(0));
 }
 
 } // namespace
@@ -84,19 +76,12 @@ void afficherPuissance(NavigationContexte& contexte) {
     const Puissance* p = puissance(exposantAffiche(m));
     const QString chemin = p ? resoudreFichier(contexte, QString::fromUtf16(p->image)) : QString();
     if (chemin.isEmpty()) {
-        sommaireGeneral(contexte);
+        montrerSommaireGeneral(contexte);
         return;
     }
-    if (m.Picture4->loadPicture(chemin)) {
-        contexte.navigation.modeInteractif = 0;
-        placerImage(*m.Picture4, contexte.navigation.genreCourant);
-    } else {
-        // A damaged picture: the previous one stays, the pupil is told.
-        contexte.platform.messages.show(QStringLiteral("Fichier non trouvé"),
-                                        QStringLiteral("Impossible de trouver le fichier ") +
-                                            chemin,
-                                        Messages::Buttons::Ok, Messages::Icon::Critical);
-    }
+    // A damaged picture: the previous one stays, the pupil is told.
+    if (!m.Picture4->loadPicture(chemin))
+        fichierNonTrouve(contexte, chemin);
     m.Label8->hide();
     m.Label25->setText(QString::fromUtf16(p->legende));
     if (p->exposant == -6)

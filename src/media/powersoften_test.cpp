@@ -36,7 +36,7 @@ const QList<Etape> etapes = {
 
 class PowersOfTen : public NavigationHarness {
 protected:
-    PowersOfTen() { connecterNavigation(navigateur); }
+    PowersOfTen() { connecterFenetre(navigateur); }
 
     // Each picture beside the program, as wide as 10 + its rank, so that the
     // picture shown tells which one it is.

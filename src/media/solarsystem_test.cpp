@@ -20,7 +20,7 @@ const QString ficheTerre =
 
 class SolarSystem : public NavigationHarness {
 protected:
-    SolarSystem() { connecterNavigation(navigateur); }
+    SolarSystem() { connecterFenetre(navigateur); }
 
     void survoler(QPoint point) { Picture4_MouseMove(m, state, point); }
 

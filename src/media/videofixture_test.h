@@ -7,7 +7,7 @@
 // any.
 class VideoFixture : public NavigationHarness {
 protected:
-    VideoFixture() { connecterNavigation(navigateur); }
+    VideoFixture() { connecterFenetre(navigateur); }
 
     static void creer(const QString& chemin) {
         QFile file(chemin);

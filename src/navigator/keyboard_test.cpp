@@ -32,7 +32,7 @@ protected:
             m.twips().setHeight(*chapitre, hauteurChapitrePlie);
         tablelayout::empilerChapitres(m, true);
         tablelayout::empilerChapitres(m, false);
-        connecterNavigation(navigateur);
+        connecterFenetre(navigateur);
         m.show();
         m.activateWindow();
         QApplication::processEvents();

@@ -3,7 +3,7 @@
 #include "platform/forms/densepictures.h"
 #include "platform/forms/formlabel.h"
 
-#include <QWidget>
+#include <QFrame>
 
 QString multimparts::objectName(QStringView design, int index) {
     return index < 0 ? design.toString() : design.toString() + u'_' + QString::number(index);
@@ -12,6 +12,15 @@ QString multimparts::objectName(QStringView design, int index) {
 void multimparts::name(QWidget& control, QStringView design, int index, const QString& accessible) {
     control.setObjectName(objectName(design, index));
     control.setAccessibleName(QString(accessible).remove(u'&'));
+}
+
+QFrame* multimparts::whiteFrame(QWidget* parent, QStringView design, int index,
+                                const QString& accessible) {
+    auto* control = new QFrame(parent);
+    name(*control, design, index, accessible);
+    control->setAutoFillBackground(true);
+    control->setPalette(QPalette(Qt::white));
+    return control;
 }
 
 FormLabel* multimparts::label(QWidget* parent, QStringView design, int index,

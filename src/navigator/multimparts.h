@@ -5,6 +5,7 @@
 #include <QStringView>
 
 class FormLabel;
+class QFrame;
 class QWidget;
 
 // What every control of the main window's design gets: its object name (the design
@@ -13,6 +14,9 @@ namespace multimparts {
 
 QString objectName(QStringView design, int index = -1);
 void name(QWidget& control, QStringView design, int index, const QString& accessible);
+
+// A frame filled in white, as the tables and summaries stand on the page.
+QFrame* whiteFrame(QWidget* parent, QStringView design, int index, const QString& accessible);
 
 FormLabel* label(QWidget* parent, QStringView design, int index, const QString& caption);
 FormLabel* image(QWidget* parent, QStringView design, int index, const QPixmap& picture,

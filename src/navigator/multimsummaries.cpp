@@ -11,21 +11,10 @@ using multimparts::image;
 using multimparts::label;
 using multimparts::name;
 using multimparts::picture;
-
-namespace {
-
-QFrame* frame(QWidget* parent, QStringView design, const QString& accessible) {
-    auto* control = new QFrame(parent);
-    name(*control, design, -1, accessible);
-    control->setAutoFillBackground(true);
-    control->setPalette(QPalette(Qt::white));
-    return control;
-}
-
-} // namespace
+using multimparts::whiteFrame;
 
 void Multim::buildSummaries() {
-    menugeneral = frame(this, u"menugeneral", QStringLiteral("Sommaire général"));
+    menugeneral = whiteFrame(this, u"menugeneral", -1, QStringLiteral("Sommaire général"));
     menugeneral->setGeometry(d::menugeneral);
     for (int i = 0; i < int(d::volets.size()); ++i) {
         const d::Choice& choice = d::volets[i];
@@ -69,7 +58,7 @@ void Multim::buildSummaries() {
 
     // Inside `menugeneral`, so whatever hides the general summary's choices hides the
     // theme contents too.
-    Frathem = frame(menugeneral, u"Frathem", QStringLiteral("Contenu du thème"));
+    Frathem = whiteFrame(menugeneral, u"Frathem", -1, QStringLiteral("Contenu du thème"));
     Frathem->setGeometry(0, 0, menugeneral->width(), menugeneral->height());
     Frathem->setMouseTracking(true);
     for (int k = 0; k <= 3; ++k) {
@@ -89,7 +78,7 @@ void Multim::buildSummaries() {
 void Multim::buildModules() {
     const auto moduleFrame = [this](QStringView design, const QString& accessible,
                                     const auto& modules) {
-        QFrame* box = frame(this, design, accessible);
+        QFrame* box = whiteFrame(this, design, -1, accessible);
         box->resize(d::moduleFrameWidth, d::moduleFrameHeight);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         for (int k = 0; k < int(modules.size()); ++k) {

@@ -19,16 +19,9 @@ using multimparts::image;
 using multimparts::label;
 using multimparts::name;
 using multimparts::picture;
+using multimparts::whiteFrame;
 
 namespace {
-
-QFrame* whiteFrame(QWidget* parent, QStringView design, int index, const QString& accessible) {
-    auto* control = new QFrame(parent);
-    name(*control, design, index, accessible);
-    control->setAutoFillBackground(true);
-    control->setPalette(QPalette(Qt::white));
-    return control;
-}
 
 int firstSection(int chapter) {
     int first = 0;

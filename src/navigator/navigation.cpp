@@ -7,8 +7,6 @@
 #include "navigator/multim.h"
 #include "navigator/navigationstate.h"
 #include "navigator/pagedisplay.h"
-#include "navigator/tablefolding.h"
-#include "navigator/windowevents.h"
 #include "platform/files.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
@@ -23,10 +21,6 @@ namespace {
 const QString genreVideoSonore = QStringLiteral("AVI sonorisé");
 const QString genreVideoMuette = QStringLiteral("AVI non sonorisé");
 
-bool genreImage(const QString& genre) {
-    return genre.startsWith(u"Image");
-}
-
 void preparerFenetre(Multim& m) {
     m.Command1->setEnabled(true);
     m.menugeneral->hide();
@@ -40,9 +34,11 @@ void preparerFenetre(Multim& m) {
     m.setPalette(fond);
 }
 
-void montrerSommaireGeneral(NavigationContexte& contexte) {
-    SommaireContexte sommaire = contexte.sommaire();
-    afficherSommaire(sommaire);
+// A page asked for by its key rather than through the history.
+bool allerParCle(NavigationContexte& contexte, const QString& cle) {
+    contexte.navigation.cleCourante = cle;
+    contexte.navigation.navigationParCle = -1;
+    return allerPage(contexte);
 }
 
 void placerProjecteur(Multim& m) {
@@ -62,9 +58,7 @@ void montrerPage(NavigationContexte& contexte, const PageRecord& page) {
         return;
     }
     if (!m.texteur->loadFile(texte))
-        contexte.platform.messages.show(QStringLiteral("Fichier non trouvé"),
-                                        QStringLiteral("Impossible de trouver le fichier ") + texte,
-                                        Messages::Buttons::Ok, Messages::Icon::Critical);
+        fichierNonTrouve(contexte, texte);
     m.texteur->show();
 
     const double module = leadingNumber(page.numModule);
@@ -80,6 +74,17 @@ void montrerPage(NavigationContexte& contexte, const PageRecord& page) {
 }
 
 } // namespace
+
+void montrerSommaireGeneral(NavigationContexte& contexte) {
+    SommaireContexte sommaire = contexte.sommaire();
+    afficherSommaire(sommaire);
+}
+
+void fichierNonTrouve(NavigationContexte& contexte, const QString& chemin) {
+    contexte.platform.messages.show(QStringLiteral("Fichier non trouvé"),
+                                    QStringLiteral("Impossible de trouver le fichier ") + chemin,
+                                    Messages::Buttons::Ok, Messages::Icon::Critical);
+}
 
 SommaireContexte NavigationContexte::sommaire() {
     return SommaireContexte{multim, navigation, platform.mediaControl, videoEnCours,
@@ -156,9 +161,7 @@ void demanderPage(NavigationContexte& contexte, const QString& cle) {
         montrerSommaireGeneral(contexte);
         return;
     }
-    contexte.navigation.cleCourante = cle;
-    contexte.navigation.navigationParCle = -1;
-    allerPage(contexte);
+    allerParCle(contexte, cle);
 }
 
 bool estCodeSommaire(const QString& entree) {
@@ -190,11 +193,8 @@ void deplacerDansHistorique(NavigationContexte& contexte, const QString& entree,
     NavigationState& nav = contexte.navigation;
     const qint16 position = nav.positionHistorique;
     nav.positionHistorique -= recul;
-    const bool montre = estCodeSommaire(entree) ? ouvrirCode(contexte, entree) : [&] {
-        nav.cleCourante = entree;
-        nav.navigationParCle = -1;
-        return allerPage(contexte);
-    }();
+    const bool montre =
+        estCodeSommaire(entree) ? ouvrirCode(contexte, entree) : allerParCle(contexte, entree);
     if (!montre) {
         nav.positionHistorique = position;
         nav.navigationHistorique = 0;
@@ -206,7 +206,7 @@ void deplacerDansHistorique(NavigationContexte& contexte, const QString& entree,
 
 // A move that finds no entry leaves the flag down, so that the next page shown still
 // clears the forward part of the history.
-void reculerHistorique(NavigationContexte& contexte) {
+void avant_Click(NavigationContexte& contexte) {
     NavigationState& nav = contexte.navigation;
     if (nav.positionHistorique < 2)
         return;
@@ -217,7 +217,7 @@ void reculerHistorique(NavigationContexte& contexte) {
     deplacerDansHistorique(contexte, entree, 2);
 }
 
-void avancerHistorique(NavigationContexte& contexte) {
+void apres_Click(NavigationContexte& contexte) {
     NavigationState& nav = contexte.navigation;
     if (nav.positionHistorique + 1 >= int(nav.historique.size()))
         return;
@@ -229,29 +229,21 @@ void avancerHistorique(NavigationContexte& contexte) {
 }
 
 void pageSuivanteChapitre(NavigationContexte& contexte) {
-    NavigationState& nav = contexte.navigation;
-    if (trimSpaces(nav.cleSuivante).isEmpty())
-        return;
-    nav.cleCourante = nav.cleSuivante;
-    nav.navigationParCle = -1;
-    allerPage(contexte);
+    const QString cle = contexte.navigation.cleSuivante;
+    if (!trimSpaces(cle).isEmpty())
+        allerParCle(contexte, cle);
 }
 
 void pagePrecedenteChapitre(NavigationContexte& contexte) {
-    NavigationState& nav = contexte.navigation;
-    if (trimSpaces(nav.clePrecedente).isEmpty())
-        return;
-    nav.cleCourante = nav.clePrecedente;
-    nav.navigationParCle = -1;
-    allerPage(contexte);
+    const QString cle = contexte.navigation.clePrecedente;
+    if (!trimSpaces(cle).isEmpty())
+        allerParCle(contexte, cle);
 }
 
 void connecterNavigation(NavigationContexte& contexte) {
     Multim& m = contexte.multim;
-    QObject::connect(m.avant, &QPushButton::clicked, &m,
-                     [&contexte] { reculerHistorique(contexte); });
-    QObject::connect(m.apres, &QPushButton::clicked, &m,
-                     [&contexte] { avancerHistorique(contexte); });
+    QObject::connect(m.avant, &QPushButton::clicked, &m, [&contexte] { avant_Click(contexte); });
+    QObject::connect(m.apres, &QPushButton::clicked, &m, [&contexte] { apres_Click(contexte); });
     const auto surRelachement = [&](FormLabel* lien, void (*suivre)(NavigationContexte&)) {
         QObject::connect(lien, &FormLabel::mouseReleased, &m,
                          [&contexte, suivre](Qt::MouseButton, QPoint position) {
@@ -263,6 +255,4 @@ void connecterNavigation(NavigationContexte& contexte) {
     surRelachement(m.Labelapres, pageSuivanteChapitre);
     surRelachement(m.avantcours, pagePrecedenteChapitre);
     surRelachement(m.Labelavant, pagePrecedenteChapitre);
-    connecterTables(m, contexte.hauteursChapitres);
-    connecterFenetre(contexte);
 }

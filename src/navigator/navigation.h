@@ -51,17 +51,22 @@ QString resoudreFichier(NavigationContexte& contexte, const QString& nom);
 // The file rule without the disc: "" when the file is in neither directory.
 QString trouverFichier(NavigationContexte& contexte, const QString& nom);
 
+// The general summary, shown instead of a page whose files are nowhere.
+void montrerSommaireGeneral(NavigationContexte& contexte);
+
+// The box that tells the pupil a file of the page could not be read.
+void fichierNonTrouve(NavigationContexte& contexte, const QString& chemin);
+
 // Opens the summary or contents a history code names; false for any other entry.
 bool ouvrirCode(NavigationContexte& contexte, const QString& code);
 bool estCodeSommaire(const QString& entree);
 
-// The `avant` and `apres` buttons.
-void reculerHistorique(NavigationContexte& contexte);
-void avancerHistorique(NavigationContexte& contexte);
+// The history buttons: `avant` goes back, `apres` forward.
+void avant_Click(NavigationContexte& contexte);
+void apres_Click(NavigationContexte& contexte);
 
 void pageSuivanteChapitre(NavigationContexte& contexte);
 void pagePrecedenteChapitre(NavigationContexte& contexte);
 
-// Connects the history buttons, the in-chapter links, the summaries and tables of
-// contents and the rest of the main window's own events.
+// Connects the history buttons and the in-chapter links.
 void connecterNavigation(NavigationContexte& contexte);

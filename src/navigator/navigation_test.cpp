@@ -40,7 +40,7 @@ protected:
             m.twips().setHeight(*chapitre, hauteurChapitrePlie);
         tablelayout::empilerChapitres(m, true);
         tablelayout::empilerChapitres(m, false);
-        connecterNavigation(navigateur);
+        connecterFenetre(navigateur);
     }
 
     int hauteur(int chapitre) const { return m.twips().rect(*m.chapi(chapitre)).height(); }
@@ -188,7 +188,7 @@ TEST_F(Navigation, BackTwiceThenANewPageClearsTheForwardEntries) {
 TEST_F(Navigation, GoingForwardFromTheLastEntryDoesNothing) {
     aller(atomes);
     aller(noyau);
-    avancerHistorique(navigateur);
+    apres_Click(navigateur);
     EXPECT_EQ(state.cleCourante, noyau);
     EXPECT_EQ(state.navigationHistorique, 0);
     m.avant->click();
@@ -446,6 +446,18 @@ TEST_F(Navigation, OnALargeScreenResizesAfterTheFirstBringTheWindowBackCentred) 
     EXPECT_EQ(m.size(), QSize(700, 500));
     m.resize(900, 700);
     EXPECT_EQ(m.frameGeometry(), QRect(112, 84, 800, 600));
+}
+
+// 12.5 twips per pixel rounds to 12 as start-up rounds it: the screen counts as 833
+// pixels wide, a large screen for the resize too.
+TEST_F(Navigation, AResizeMeasuresTheScreenAsStartUpDoes) {
+    m.show();
+    QCoreApplication::processEvents();
+    fake.screen.twipsX = 12.5;
+    m.resize(700, 500);
+    EXPECT_EQ(alerteEcran, 2);
+    m.resize(900, 700);
+    EXPECT_EQ(m.frameGeometry(), QRect(0, 0, 800, 600));
 }
 
 TEST(PicturePlacement, HalfPixelsRoundToEvenAndTheLeftEdgeStaysOnScreen) {

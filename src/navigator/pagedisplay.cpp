@@ -1,5 +1,6 @@
 #include "navigator/pagedisplay.h"
 
+#include "common/numerictext.h"
 #include "common/recordfile.h"
 #include "common/spaces.h"
 #include "modules/flagfile.h"
@@ -14,12 +15,10 @@
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
 #include "platform/mediacontrol.h"
-#include "platform/messages.h"
 #include "platform/richtext/richtextbox.h"
 
 #include <QFrame>
 #include <QScrollBar>
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -60,26 +59,10 @@ QFont arial(int taille) {
     return font;
 }
 
-// Half a pixel rounds to even, as every computed position does.
-int arrondi(double position) {
-    return int(std::nearbyint(position));
-}
-
-void fichierNonTrouve(NavigationContexte& contexte, const QString& chemin) {
-    contexte.platform.messages.show(QStringLiteral("Fichier non trouvé"),
-                                    QStringLiteral("Impossible de trouver le fichier ") + chemin,
-                                    Messages::Buttons::Ok, Messages::Icon::Critical);
-}
-
 // Loads a picture into `Picture4`, which then places itself.
 void chargerImage(NavigationContexte& contexte, const QString& chemin) {
-    PictureBox& image = *contexte.multim.Picture4;
-    if (image.loadPicture(chemin)) {
-        contexte.navigation.modeInteractif = 0;
-        placerImage(image, contexte.navigation.genreCourant);
-    } else {
+    if (!contexte.multim.Picture4->loadPicture(chemin))
         fichierNonTrouve(contexte, chemin);
-    }
 }
 
 void ouvrirPuissancesDeDix(Multim& m) {
@@ -245,11 +228,15 @@ void afficherPage(NavigationContexte& contexte) {
             return;
         }
     }
-    if (nav.genreCourant.startsWith(u"Image"))
+    if (genreImage(nav.genreCourant))
         afficherImage(contexte);
 
     empilerHistorique(nav, nav.cleCourante);
     montrerHistorique(m, nav);
+}
+
+bool genreImage(const QString& genre) {
+    return genre.startsWith(u"Image");
 }
 
 void arreterMedias(Multim& m, MediaControl& video) {

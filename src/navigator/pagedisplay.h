@@ -11,6 +11,9 @@ class Multim;
 // unrecorded, when its silent video is nowhere.
 void afficherPage(NavigationContexte& contexte);
 
+// The page kinds whose medium is a picture: "Image", "ImageMINI", "ImageHoriz1" to 5.
+bool genreImage(const QString& genre);
+
 // What leaving a page or a video takes away: the video stops, the projector icon and
 // the powers-of-ten frame go.
 void arreterMedias(Multim& multim, MediaControl& video);

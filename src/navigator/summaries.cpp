@@ -3,7 +3,6 @@
 #include "navigator/history.h"
 #include "navigator/multim.h"
 #include "navigator/pagedisplay.h"
-#include "navigator/pictureplacement.h"
 #include "navigator/tablefolding.h"
 #include "navigator/themecontents.h"
 #include "navigator/titlebands.h"
@@ -56,10 +55,7 @@ void preparerSommaire(SommaireContexte& contexte, const Sommaire& sommaire, cons
     if (sommaire.image.isEmpty()) {
         m.Picture4->hide();
     } else {
-        if (m.Picture4->loadPicture(contexte.repertoireProgramme + sommaire.image)) {
-            contexte.navigation.modeInteractif = 0;
-            placerImage(*m.Picture4, contexte.navigation.genreCourant);
-        }
+        m.Picture4->loadPicture(contexte.repertoireProgramme + sommaire.image);
         m.Picture4->show();
         m.Picture4->raise();
         m.Picture4->setBorderSingle(true);

@@ -1,6 +1,7 @@
 #include "navigator/history.h"
 #include "navigator/multim.h"
 #include "navigator/navigationstate.h"
+#include "navigator/pictureplacement.h"
 #include "navigator/summaries.h"
 #include "navigator/tablelayout.h"
 #include "platform/forms/formlabel.h"
@@ -20,6 +21,7 @@ TEST(GeneralSummary, ShowsTheCoverAndTheChoicesAndRecordsSoma0) {
     Multim multim(15, 15);
     NavigationState navigation;
     reinitialiserHistorique(navigation);
+    connecterPicture4(multim, navigation);
     FakeMediaControl media;
     qint16 videoEnCours = -1;
     SommaireContexte contexte{multim, navigation, media, videoEnCours, dir.path() + "/"};

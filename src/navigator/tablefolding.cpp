@@ -1,5 +1,6 @@
 #include "navigator/tablefolding.h"
 
+#include "common/numerictext.h"
 #include "navigator/multim.h"
 #include "navigator/tablelayout.h"
 #include "platform/forms/formlabel.h"
@@ -11,10 +12,6 @@
 #include <cmath>
 
 namespace {
-
-int arrondi(double valeur) {
-    return int(std::nearbyint(valeur));
-}
 
 QFrame* tableVisible(Multim& m) {
     if (!m.tablematchi->isHidden())

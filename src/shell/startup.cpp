@@ -1,7 +1,6 @@
 #include "shell/startup.h"
 
 #include "common/appdirectory.h"
-#include "common/numerictext.h"
 #include "common/recordfile.h"
 #include "common/spaces.h"
 #include "dictionary/dictionaryloading.h"
@@ -13,6 +12,7 @@
 #include "navigator/multim.h"
 #include "navigator/summaries.h"
 #include "navigator/tablelayout.h"
+#include "navigator/windowsize.h"
 #include "platform/events.h"
 #include "platform/files.h"
 #include "platform/forms/formlabel.h"
@@ -93,18 +93,6 @@ float avertirEcranEtroit(Platform& platform, ApplicationState& state) {
     return w;
 }
 
-// Step 13: on a large screen the window is 800 × 600 outside, centred.
-void centrerFenetre(Platform& platform, Multim& multim) {
-    const Screen& screen = platform.screen;
-    multim.setWindowState(Qt::WindowNoState);
-    const double largeur = 800 * screen.twipsPerPixelX();
-    const double hauteur = 600 * screen.twipsPerPixelY();
-    const double gauche = (screen.widthTwips() - largeur) / 2;
-    const double haut = (screen.heightTwips() - hauteur) / 2;
-    multim.setOuterGeometry(QRect(int(gauche / screen.twipsPerPixelX()),
-                                  int(haut / screen.twipsPerPixelY()), 800, 600));
-}
-
 // Steps 17 to 19: the tables of contents, every chapter folded.
 void disposerTables(Multim& m) {
     const TwipsScale& twips = m.twips();
@@ -145,12 +133,11 @@ void chargerMotsCles(Multim& m, DictionaryState& dictionnaire) {
 
 // Step 25: entry label i shows the key of page i + 1.
 void legenderEntrees(Multim& m, const QString& cheminBase) {
-    RecordFile base(cheminBase, RecordFile::Mode::ReadUnchanging);
     for (const auto& [i, label] : m.ettext) {
         QFont font = label->font();
         font.setFamily(QStringLiteral("Arial"));
         label->setFont(font);
-        label->setText(base.read(recordOfSlot(i + 1, 0)));
+        label->setText(readKey(cheminBase, i + 1));
         label->setAccessibleName(label->text());
     }
     for (const auto& [i, label] : m.etsout) {
@@ -161,13 +148,6 @@ void legenderEntrees(Multim& m, const QString& cheminBase) {
 }
 
 } // namespace
-
-float largeurEcran(const Screen& screen) {
-    int p = roundToInt16(screen.twipsPerPixelX());
-    if (p == 0)
-        p = 15;
-    return float(screen.widthTwips() / p);
-}
 
 void demarrer(Platform& platform, Multim& m, ApplicationState& state) {
     state.videoEnCours = 0;
@@ -214,7 +194,7 @@ void demarrer(Platform& platform, Multim& m, ApplicationState& state) {
         state.modules.tableModules[n] = QString::fromLatin1(executablesModules[n]);
 
     if (avertirEcranEtroit(platform, state) > 810)
-        centrerFenetre(platform, m);
+        centrerFenetre(m, platform.screen);
 
     auto cine = std::make_unique<Cine>(repertoire);
     cine->show();

@@ -1,7 +1,6 @@
 #pragma once
 
 class Multim;
-class Screen;
 struct ApplicationState;
 struct Platform;
 
@@ -18,6 +17,3 @@ void demarrer(Platform& platform, Multim& multim, ApplicationState& state);
 // The pointers and pictures every element of the arrays shares with element 0, and
 // the chapters' unfolded heights.
 void preparerCurseurs(Multim& multim, ApplicationState& state);
-
-// The screen's width in pixels as start-up measures it.
-float largeurEcran(const Screen& screen);

@@ -1,7 +1,10 @@
 #include "common/recordfile.h"
 #include "navigator/chapterentries.h"
 #include "navigator/multim.h"
+#include "navigator/navigationstate.h"
+#include "navigator/pictureplacement.h"
 #include "platform/forms/formlabel.h"
+#include "platform/forms/picturebox.h"
 #include "platform/testing/fakeplatform.h"
 #include "shell/applicationstate.h"
 #include "shell/startup.h"
@@ -28,6 +31,7 @@ protected:
         for (int page = 1; page <= 3; ++page)
             writeRecord(base(), 10 * page, QStringLiteral("Page %1").arg(page));
         writeDictionary({"noyau", "atome"});
+        connecterPicture4(multim, state.navigation);
     }
 
     static void touch(const QString& path) {
@@ -295,6 +299,26 @@ TEST_F(Startup, TheWarningComesBackUntilTheScreenIsWideEnough) {
     EXPECT_EQ(fake.modalWindows.shown.size(), 2);
     EXPECT_EQ(state.alerteEcran, 1);
     EXPECT_TRUE(multim.isVisible());
+}
+
+// The display warning comes after the cover is loaded, before the summary loads it again.
+TEST_F(Startup, TheCoverIsPlacedAndEndsTheSolarSystemViewerAsSoonAsItIsLoaded) {
+    QImage cover(200, 300, QImage::Format_RGB32);
+    cover.fill(Qt::blue);
+    ASSERT_TRUE(cover.save(fake.appPath("couverture.jpg")));
+    fake.screen.setPixels(640, 480);
+    writeRecord(tempo(), 23, "ECRANOK");
+    state.navigation.modeInteractif = 1;
+    QPoint pendantAlerte;
+    qint16 modePendantAlerte = -1;
+    scriptWarning("Command1", [&] {
+        pendantAlerte = multim.Picture4->pos();
+        modePendantAlerte = state.navigation.modeInteractif;
+        fake.screen.setPixels(800, 600);
+    });
+    ASSERT_TRUE(start());
+    EXPECT_EQ(pendantAlerte, QPoint(60, 145));
+    EXPECT_EQ(modePendantAlerte, 0);
 }
 
 TEST_F(Startup, QuittingAtTheWarningWritesNothingMore) {

@@ -12,6 +12,7 @@
 #include "modules/updatehelp.h"
 #include "navigator/multim.h"
 #include "navigator/navigation.h"
+#include "navigator/windowevents.h"
 #include "platform/files.h"
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
@@ -41,7 +42,7 @@ void connecterNavigateur(Multim& multim, Platform& platform, ApplicationState& s
                                return chemin;
                            },
                            [&state] { state.fenetresDictionnaire.fermer(); }, state.alerteEcran});
-    connecterNavigation(*state.navigateur);
+    connecterFenetre(*state.navigateur);
 }
 
 void connecterTests(Multim& multim, Platform& platform, ApplicationState& state) {

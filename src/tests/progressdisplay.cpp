@@ -1,11 +1,11 @@
 #include "tests/progressdisplay.h"
 
+#include "common/numerictext.h"
 #include "tests/testsession.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -25,10 +25,6 @@ const SlotColours& coloursFor(int status) {
     return colours[std::clamp(status, 0, 2)];
 }
 
-int roundHalfEven(double value) {
-    return int(std::nearbyint(value));
-}
-
 void outline(QPainter& painter, QPoint topLeft, QPoint bottomRight, const QColor& colour) {
     painter.setPen(colour);
     painter.drawLine(topLeft.x(), topLeft.y(), bottomRight.x(), topLeft.y());
@@ -41,20 +37,20 @@ void outline(QPainter& painter, QPoint topLeft, QPoint bottomRight, const QColor
 
 SlotSpan slotSpan(int i, int n, int height) {
     const float h = float(height) / float(n);
-    return {roundHalfEven(float(i) * h), roundHalfEven(float(i + 1) * h - 1)};
+    return {arrondi(float(i) * h), arrondi(float(i + 1) * h - 1)};
 }
 
 int questionAtHeight(int y, int height, int n) {
     if (height <= 0 || n < 1)
         return 1;
-    const int question = roundHalfEven(double(y) / height * n + 0.5);
+    const int question = arrondi(double(y) / height * n + 0.5);
     return std::clamp(question, 1, n);
 }
 
 QPoint facePosition(QSize strip, QSize face, int question, int n) {
     const int count = std::max(n, 1);
     const double top = double(strip.height()) / count * (question - 0.5) - face.height() / 2.0;
-    return {(strip.width() - face.width()) / 2, roundHalfEven(top)};
+    return {(strip.width() - face.width()) / 2, arrondi(top)};
 }
 
 ProgressStrip::ProgressStrip(const TestSession& session, QWidget* parent)
@@ -113,7 +109,7 @@ void Banner::paintEvent(QPaintEvent*) {
     const int y = (height() - metrics.height()) / 2 - 2;
     int x = 30;
     for (int i = 1; i <= length; ++i) {
-        const int blue = roundHalfEven(double(i) / length * 100 + 155);
+        const int blue = arrondi(double(i) / length * 100 + 155);
         painter.setPen(QColor(255, 255, blue));
         const QString character = text.mid(i - 1, 1);
         painter.drawText(x, y + metrics.ascent(), character);

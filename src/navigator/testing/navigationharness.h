@@ -4,6 +4,7 @@
 #include "navigator/multim.h"
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
+#include "navigator/windowevents.h"
 #include "platform/testing/fakeplatform.h"
 
 #include <QDir>

@@ -237,6 +237,18 @@ TEST(PictureBox, TakesTheSizeOfItsPictureAndKeepsItWhenAFileIsUnreadable) {
     EXPECT_EQ(box.size(), QSize(40, 30));
 }
 
+TEST(PictureBox, TellsOfEachPictureItReadsAndOfNoFailedRead) {
+    QTemporaryDir dir;
+    savePicture(dir.filePath("p.png"), {40, 30}, Qt::red);
+    PictureBox box;
+    int changes = 0;
+    QObject::connect(&box, &PictureBox::pictureChanged, [&changes] { ++changes; });
+    ASSERT_TRUE(box.loadPicture(dir.filePath("p.png")));
+    EXPECT_FALSE(box.loadPicture(dir.filePath("missing.jpg")));
+    ASSERT_TRUE(box.loadPicture(dir.filePath("p.png")));
+    EXPECT_EQ(changes, 2);
+}
+
 TEST(PictureBox, DrawsLinesOnASurfaceAsLargeAsTheBox) {
     PictureBox box;
     box.resize(50, 10);

@@ -19,6 +19,7 @@ bool PictureBox::loadPicture(const QString& path) {
     hasPicture_ = true;
     resize(shownSize(surface_) + QSize(2 * frameWidth(), 2 * frameWidth()));
     update();
+    Q_EMIT pictureChanged();
     return true;
 }
 

@@ -14,7 +14,8 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     // False, with the picture left as it was, when the file cannot be read. On a dense
-    // screen the file's "@2x" sibling is shown instead when there is one.
+    // screen the file's "@2x" sibling is shown instead when there is one. A picture
+    // read raises `pictureChanged`.
     bool loadPicture(const QString& path);
     void clearPicture();
     bool hasPicture() const { return hasPicture_; }
@@ -34,6 +35,7 @@ public:
 
 Q_SIGNALS:
     void mouseMoved(QPoint position);
+    void pictureChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
