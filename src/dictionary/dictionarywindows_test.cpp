@@ -4,6 +4,7 @@
 #include "dictionary/htrub.h"
 #include "dictionary/lier.h"
 #include "navigator/testing/navigationharness.h"
+#include "platform/testing/listitems.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,13 +14,6 @@
 #include <QPushButton>
 
 namespace {
-
-QStringList items(const QListWidget& list) {
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i)
-        texts.append(list.item(i)->text());
-    return texts;
-}
 
 // What the keyboard sends for each character typed: a press, then a release.
 void taper(QWidget* widget, const QString& texte) {
@@ -79,7 +73,7 @@ TEST_F(DictionaryWindows, TypingAKeywordAndShowingItsPageOpensThatPage) {
         EXPECT_EQ(motCle.size(), QSize(454, 304));
         motCle.Command1->click();
     });
-    command4_Click(contexte);
+    ouvrirIndex(contexte);
 
     EXPECT_EQ(fake.modalWindows.shown, (QStringList{"coordon", "HTRUB"}));
     EXPECT_EQ(state.cleCourante, "1.2. Le noyau");
@@ -105,7 +99,7 @@ TEST_F(DictionaryWindows, CancellingTheKeywordReopensTheIndexAtIt) {
         EXPECT_TRUE(index.Text1->text().isEmpty());
         index.Command1->click();
     });
-    command4_Click(contexte);
+    ouvrirIndex(contexte);
 
     EXPECT_EQ(fake.modalWindows.shown, (QStringList{"coordon", "HTRUB", "coordon"}));
     EXPECT_EQ(dico.etatIndex, 0);
@@ -193,12 +187,12 @@ TEST_F(DictionaryWindows, RelatedPagesListThoseSharingAKeywordAndOpenTheChosenOn
         liens.List1->setCurrentRow(1);
         liens.Command1->click();
     });
-    Command1_Click(contexte);
+    ouvrirLiens(contexte);
     EXPECT_EQ(state.cleCourante, "1.2. Le noyau");
     EXPECT_EQ(state.navigationParCle, -1);
 
     puis<Lier>([](Lier& liens) { liens.Command1->click(); });
-    Command1_Click(contexte);
+    ouvrirLiens(contexte);
     EXPECT_EQ(state.cleCourante, "1.1. Les atomes");
 }
 
@@ -208,7 +202,7 @@ TEST_F(DictionaryWindows, APageWithoutKeywordsListsNothingAndShowsItselfAgain) {
         EXPECT_EQ(liens.List1->count(), 0);
         liens.Command1->click();
     });
-    Command1_Click(contexte);
+    ouvrirLiens(contexte);
     EXPECT_EQ(state.cleCourante, "1.3. Vue large");
     EXPECT_EQ(state.navigationParCle, -1);
 }
@@ -220,7 +214,7 @@ TEST_F(DictionaryWindows, AMoveToAnotherPageClosesTheOpenWindow) {
         demanderPage(navigateur, "1.2. Le noyau");
         EXPECT_FALSE(liens.isVisible());
     });
-    Command1_Click(contexte);
+    ouvrirLiens(contexte);
 }
 
 } // namespace
