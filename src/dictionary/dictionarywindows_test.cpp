@@ -42,13 +42,7 @@ protected:
 
     // The scripted user: in the window shown next, `act` on it as `T`.
     template <typename T, typename Act> void puis(Act act) {
-        fake.modalWindows.scriptNext([act](QDialog& dialog) {
-            T* fenetre = qobject_cast<T*>(&dialog);
-            EXPECT_NE(fenetre, nullptr) << dialog.objectName().toStdString();
-            if (fenetre)
-                act(*fenetre);
-            return dialog.result();
-        });
+        fake.modalWindows.scriptNextAs<T>(std::move(act));
     }
 
     DictionaryState dico;

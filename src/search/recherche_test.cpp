@@ -39,13 +39,7 @@ protected:
     }
 
     void puis(std::function<void(Recherche&)> act) {
-        fake.modalWindows.scriptNext([act](QDialog& dialog) {
-            auto* fenetre = qobject_cast<Recherche*>(&dialog);
-            EXPECT_NE(fenetre, nullptr) << dialog.objectName().toStdString();
-            if (fenetre)
-                act(*fenetre);
-            return dialog.result();
-        });
+        fake.modalWindows.scriptNextAs<Recherche>(std::move(act));
     }
 
     QAction* rechercher() { return m.findChild<QAction*>(QStringLiteral("rechercher")); }
