@@ -47,7 +47,7 @@ no_window "ERREUR FATALE" || fail "the menu's video is not in the database"
 no_window "Solstice - LUMEN" || fail "the silent video page is not shown"
 shot "2-silent-video-page"
 
-click "$window" 211 76  # P&hysique
+click "$window" 211 76  # Ph&ysique
 sleep 0.4
 click "$window" 352 447 # chapter 18 unfolded
 sleep 0.6

@@ -344,8 +344,11 @@ bool Machine::z1_KeyPress(const QKeyEvent& event) {
     return true;
 }
 
+// The background is drawn in the pixels of the design's 15 twips per pixel, and so
+// scaled with the keys it frames at any other.
 void Machine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.scale(15 / twips_.perPixelX(), 15 / twips_.perPixelY());
     paintMachineBackground(painter);
 }
 

@@ -162,6 +162,24 @@ TEST_F(MachineTest, PaintsTheGradientAndTheOutlines) {
     EXPECT_EQ(image.pixelColor(206, 350), QColor(Qt::white));
 }
 
+// At large fonts the window grows with its keys: the painting must fill it too, and
+// still frame the digit keys.
+TEST(MachineAtLargeFonts, PaintsTheWholeWindowAndFramesTheDigitKeys) {
+    FakePlatform fake;
+    fake.screen.twipsX = 12;
+    fake.screen.twipsY = 12;
+    Platform platform = fake.platform();
+    EtatCalculatrice etat;
+    Machine machine(platform, etat);
+    const QImage image = machine.grab().toImage();
+    const QPoint corner(image.width() - 2, image.height() - 2);
+    EXPECT_EQ(image.pixelColor(corner), QColor(50, 100, 100));
+    // The outline's left edge stays just left of the first digit key column.
+    const QPushButton* seven = machine.findChild<QPushButton*>(QStringLiteral("B7"));
+    ASSERT_NE(seven, nullptr);
+    EXPECT_EQ(image.pixelColor(qRound(81 * 1.25), seven->y() + 5), QColor(0, 128, 128));
+}
+
 TEST_F(MachineTest, ShowsZeroForAnEmptyEntry) {
     press({"EXE"});
     EXPECT_EQ(display(), " 0");

@@ -74,8 +74,10 @@ QPushButton* bouton(QDialog& fenetre, const TwipsScale& twips, const QString& no
     b->setObjectName(nom);
     // Enter belongs to the lists and the text box, which choose with it themselves.
     b->setAutoDefault(false);
+    // A border of its own hides the style's focus frame: the focus draws one back.
     b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid "
-                                    "#808080; } QPushButton:pressed { border: 2px inset #808080; }")
+                                    "#808080; } QPushButton:pressed { border: 2px inset #808080; } "
+                                    "QPushButton:focus { border: 2px dotted palette(highlight); }")
                          .arg(QColor::fromRgb(couleur).name()));
     twips.place(*b, {coin, QSize(1695, 375)});
     QObject::connect(b, &QPushButton::clicked, &fenetre, clic);

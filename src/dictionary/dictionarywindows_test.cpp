@@ -212,3 +212,22 @@ TEST_F(DictionaryWindows, AMoveToAnotherPageClosesTheOpenWindow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DictionaryWindows, AFocusedButtonShowsAMark) {
+    puis<Coordon>([](Coordon& index) {
+        index.show();
+        index.activateWindow();
+        QApplication::processEvents();
+        index.Text1->setFocus();
+        const QImage unfocused = index.Command2->grab().toImage();
+        index.Command2->setFocus();
+        ASSERT_TRUE(index.Command2->hasFocus());
+        EXPECT_NE(index.Command2->grab().toImage(), unfocused);
+        index.Command1->click();
+    });
+    command4_Click(contexte);
+}
+
+} // namespace

@@ -37,6 +37,7 @@ Multim::Multim(double twipsPerPixelX, double twipsPerPixelY, QWidget* parent)
     buildModules();
     buildMedia();
     buildCommands();
+    buildKeyboardAccess();
 }
 
 void Multim::setOuterGeometry(const QRect& outer) {

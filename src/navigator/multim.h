@@ -142,6 +142,7 @@ private:
     void buildChapter(int i, QFrame& table);
     void buildModules();
     void buildMedia();
+    void buildKeyboardAccess();
 
     TwipsScale twips_;
     QSize outerSize_;

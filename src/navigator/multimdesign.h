@@ -48,7 +48,7 @@ struct Command {
 inline constexpr std::array<Command, 11> commands = {{
     {u"Command2", u"&Sommaire", u"Afficher le sommaire général", 72},
     {u"command5", u"C&himie", u"Sommaire de chimie", 64},
-    {u"command6", u"P&hysique", u"Sommaire de physique", 70},
+    {u"command6", u"Ph&ysique", u"Sommaire de physique", 70},
     {u"Command1", u"&Liens", u"Les pages en rapport avec cette page", 58},
     {u"command4", u"Inde&x", u"Index alphabétique des mots clés", 58},
     {u"Command3", u"&Calculatrice", u"Machine à calculer", 84},

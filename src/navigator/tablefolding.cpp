@@ -34,9 +34,17 @@ int partie(int chapitre) {
     return -1;
 }
 
+// The button's caption shows the fold state; its spoken name says what a press does.
+void legender(Multim& m, int c, bool deplie) {
+    m.btpm(c)->setText(deplie ? QStringLiteral("-") : QStringLiteral("+"));
+    m.btpm(c)->setAccessibleName(
+        (deplie ? QStringLiteral("Replier ") : QStringLiteral("Déplier ")) +
+        m.chapi(c)->accessibleName());
+}
+
 void plier(Multim& m, int c) {
     m.twips().setHeight(*m.chapi(c), hauteurChapitrePlie);
-    m.btpm(c)->setText(QStringLiteral("+"));
+    legender(m, c, false);
 }
 
 // Steps 1 and 2 of the range: the scroll bar's maximum for table `t`.
@@ -73,7 +81,7 @@ void basculerChapitre(Multim& m, int i, const std::array<qint16, 31>& hauteursCh
         return;
     if (twips.rect(*chapitre).height() == hauteurChapitrePlie) {
         twips.setHeight(*chapitre, hauteursChapitres[i]);
-        m.btpm(i)->setText(QStringLiteral("-"));
+        legender(m, i, true);
     } else {
         plier(m, i);
     }
@@ -101,13 +109,33 @@ void basculerChapitre(Multim& m, int i, const std::array<qint16, 31>& hauteursCh
 
 namespace {
 
-// The wheel over the table, its chapters and entries turns the scroll bar, so the
-// table is placed by the scroll bar's own rule.
-class MoletteTable : public QObject {
-public:
-    MoletteTable(Multim& m) : QObject(&m), m_(m) {}
+// A control that the keyboard reaches in the table scrolls into the viewport, as the
+// wheel would have brought it there.
+void montrerFocus(Multim& m, QWidget& focus) {
+    QFrame* table = tableVisible(m);
+    if (!table || m.VScroll1->isHidden() || !table->isAncestorOf(&focus))
+        return;
+    const double parPixel = m.twips().perPixelY();
+    const double haut = focus.mapTo(table, QPoint(0, 0)).y() * parPixel;
+    const double bas = haut + focus.height() * parPixel;
+    const double vue = m.Picture1->height() * parPixel;
+    const double sommet = -2.0 * m.VScroll1->value();
+    if (sommet + haut < 0)
+        m.VScroll1->setValue(int(std::floor(haut / 2)));
+    else if (sommet + bas > vue)
+        m.VScroll1->setValue(int(std::ceil((bas - vue) / 2)));
+}
 
-    bool eventFilter(QObject*, QEvent* event) override {
+// The wheel over the table, its chapters and entries turns the scroll bar, so the
+// table is placed by the scroll bar's own rule; the focus brings what it reaches into
+// view.
+class DefilementTable : public QObject {
+public:
+    DefilementTable(Multim& m) : QObject(&m), m_(m) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            montrerFocus(m_, *static_cast<QWidget*>(watched));
         if (event->type() != QEvent::Wheel || m_.VScroll1->isHidden())
             return false;
         QCoreApplication::sendEvent(m_.VScroll1, event);
@@ -121,10 +149,10 @@ private:
 } // namespace
 
 void connecterTables(Multim& m, const std::array<qint16, 31>& hauteursChapitres) {
-    auto* molette = new MoletteTable(m);
-    m.Picture1->installEventFilter(molette);
+    auto* defilement = new DefilementTable(m);
+    m.Picture1->installEventFilter(defilement);
     for (QWidget* partie : m.Picture1->findChildren<QWidget*>())
-        partie->installEventFilter(molette);
+        partie->installEventFilter(defilement);
     QObject::connect(m.VScroll1, &QScrollBar::valueChanged, &m, [&m](int valeur) {
         for (QFrame* table : {m.tablematchi, m.tablematphy}) {
             if (!table->isHidden())

@@ -151,6 +151,7 @@ void Exo::buildCommands() {
         FormLabel* control = image(this, name, picture, tooltip);
         placeImage(twips, *control, corner.x(), corner.y());
         setPointer(*control, PointerKind::Custom, pointer);
+        control->makeLink();
         return control;
     };
     Command3 = command(QStringLiteral("Command3"), testpictures::previousArrow(devicePixelRatioF()),
@@ -163,6 +164,7 @@ void Exo::buildCommands() {
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     twips.place(*Label3, {4320, 6720, 765, 795});
+    Label3->makeLink();
     Command7 = command(QStringLiteral("Command7"), testpictures::calculator(devicePixelRatioF()),
                        QStringLiteral("Machine à calculer"), {10560, 60});
     Image2 = command(QStringLiteral("Image2"), testpictures::closeTest(devicePixelRatioF()),
@@ -179,6 +181,7 @@ void Exo::buildCommands() {
     command6 = label(this, QStringLiteral("command6"), QStringLiteral("%"));
     command6->setFont(percentFont);
     command6->setToolTip(QStringLiteral("Score"));
+    command6->makeLink();
     command6->setStyleSheet(QStringLiteral("color: rgb(255, 255, 192);"));
     twips.place(*command6, {9840, 30, 450, 555});
     command6->hide();

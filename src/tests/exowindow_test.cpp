@@ -94,3 +94,41 @@ TEST_F(ExoTest, ImageControlsTakeTheSizeOfTheirPictures) {
 }
 
 } // namespace
+
+namespace {
+
+void pressKey(QWidget& control, int code) {
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+    QCoreApplication::sendEvent(&control, &press);
+}
+
+TEST_F(ExoTest, TheArrowsAndTheValidationAnswerEnterAndSpaceAsTheirClicks) {
+    writeFixtureTest(fake.appDir.path());
+    fake.modalWindows.scriptNext([&](QDialog& dialog) {
+        Exo& exo = exoOf(dialog);
+        for (FormLabel* command : {exo.Command3, exo.command4, exo.command5, exo.Label3,
+                                   exo.Command7, exo.Image2, exo.command6})
+            EXPECT_EQ(command->focusPolicy(), Qt::TabFocus) << command->objectName().toStdString();
+        pressKey(*exo.command4, Qt::Key_Return);
+        EXPECT_EQ(exo.noa->text(), "Question 2 / 3 :");
+        pressKey(*exo.Command3, Qt::Key_Space);
+        EXPECT_EQ(exo.noa->text(), "Question 1 / 3 :");
+        exo.Option1(1)->setChecked(true);
+        scriptCjuste(fake);
+        pressKey(*exo.Label3, Qt::Key_Return);
+        EXPECT_EQ(session.etats[1], 1);
+        exo.Check1(0)->setChecked(true);
+        exo.Check1(2)->setChecked(true);
+        scriptCjuste(fake);
+        pressKey(*exo.command5, Qt::Key_Space);
+        EXPECT_EQ(session.etats[2], 1);
+        fake.messages.answerNext(Messages::Answer::Yes);
+        pressKey(*exo.Image2, Qt::Key_Return);
+        EXPECT_FALSE(exo.isVisible());
+        return exo.result();
+    });
+    testcours_Click(0, context);
+    EXPECT_EQ(fake.modalWindows.shown, (QList<QString>{"exo", "Cjuste", "Cjuste"}));
+}
+
+} // namespace

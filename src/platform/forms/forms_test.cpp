@@ -4,12 +4,21 @@
 #include "platform/forms/picturebox.h"
 #include "platform/forms/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
+
+void key(QWidget& widget, int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+         bool repeat = false) {
+    QKeyEvent event(QEvent::KeyPress, code, modifiers, QString(), repeat);
+    QApplication::sendEvent(&widget, &event);
+}
 
 void mouse(QWidget& widget, QEvent::Type type, QPoint at) {
     QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton,
@@ -85,6 +94,131 @@ TEST(FormLabel, ReportsAClickOnlyWhenReleasedOverIt) {
     mouse(label, QEvent::MouseButtonRelease, {10, -5});
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(releases, (QList<QPoint>{{10, 10}, {10, -5}}));
+}
+
+TEST(FormLabel, ALinkReleasesAndClicksOnEnterOrSpaceOnly) {
+    struct Case {
+        const char* what;
+        int code;
+        Qt::KeyboardModifiers modifiers;
+        bool repeat;
+        int activations;
+    };
+    const Case cases[] = {
+        {"Return", Qt::Key_Return, Qt::NoModifier, false, 1},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, false, 1},
+        {"Space", Qt::Key_Space, Qt::NoModifier, false, 1},
+        {"a held Space", Qt::Key_Space, Qt::NoModifier, true, 0},
+        {"Ctrl+Return", Qt::Key_Return, Qt::ControlModifier, false, 0},
+        {"a letter", Qt::Key_A, Qt::NoModifier, false, 0},
+    };
+    for (const Case& c : cases) {
+        FormLabel link;
+        link.resize(100, 20);
+        link.makeLink();
+        int clicks = 0;
+        QList<QPoint> releases;
+        QObject::connect(&link, &FormLabel::clicked, [&] { ++clicks; });
+        QObject::connect(&link, &FormLabel::mouseReleased, [&](Qt::MouseButton button, QPoint at) {
+            EXPECT_EQ(button, Qt::LeftButton);
+            releases.append(at);
+        });
+        key(link, c.code, c.modifiers, c.repeat);
+        EXPECT_EQ(clicks, c.activations) << c.what;
+        ASSERT_EQ(releases.size(), c.activations) << c.what;
+        if (c.activations) {
+            EXPECT_TRUE(link.rect().contains(releases.first())) << c.what;
+        }
+    }
+    FormLabel plain; // a label nobody clicks keeps away from the keyboard
+    int clicks = 0;
+    QObject::connect(&plain, &FormLabel::clicked, [&] { ++clicks; });
+    key(plain, Qt::Key_Return);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(plain.focusPolicy(), Qt::NoFocus);
+}
+
+TEST(FormLabel, AClickLeavesTheFocusWhereItWas) {
+    QWidget window;
+    QLineEdit other(&window);
+    FormLabel link(&window);
+    link.setGeometry(0, 30, 100, 20);
+    link.makeLink();
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+    other.setFocus();
+    mouse(link, QEvent::MouseButtonPress, {10, 10});
+    mouse(link, QEvent::MouseButtonRelease, {10, 10});
+    EXPECT_TRUE(other.hasFocus());
+}
+
+TEST(FormLabel, ALinkIsAnnouncedByItsCaptionElseItsTooltipAndPressedLikeAClick) {
+    struct Case {
+        QString caption;
+        QString tooltip;
+        QString spoken;
+    };
+    const Case cases[] = {
+        {QStringLiteral("&Chimie"), QStringLiteral("Sommaire de chimie"), QStringLiteral("Chimie")},
+        {QStringLiteral("Sel && sucre"), QString(), QStringLiteral("Sel & sucre")},
+        {QString(), QStringLiteral("Fermer le test"), QStringLiteral("Fermer le test")},
+    };
+    for (const Case& c : cases) {
+        FormLabel link;
+        link.setText(c.caption);
+        link.setToolTip(c.tooltip);
+        link.makeLink();
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&link);
+        ASSERT_NE(spoken, nullptr);
+        EXPECT_EQ(spoken->role(), QAccessible::Link);
+        EXPECT_EQ(spoken->text(QAccessible::Name), c.spoken);
+        EXPECT_TRUE(spoken->state().focusable);
+        int clicks = 0;
+        QObject::connect(&link, &FormLabel::clicked, [&] { ++clicks; });
+        spoken->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(clicks, 1);
+    }
+}
+
+TEST(FormLabel, AFocusedLinkShowsAMark) {
+    QWidget window;
+    window.resize(200, 60);
+    FormLabel link(&window);
+    link.setText(QStringLiteral("Tester vos connaissances"));
+    link.setGeometry(10, 10, 180, 30);
+    link.makeLink();
+    QLineEdit other(&window);
+    other.move(10, 40);
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+    other.setFocus();
+    const QImage unfocused = link.grab().toImage();
+    link.setFocus();
+    ASSERT_TRUE(link.hasFocus());
+    EXPECT_NE(link.grab().toImage(), unfocused);
+    other.setFocus();
+    EXPECT_EQ(link.grab().toImage(), unfocused);
+}
+
+TEST(FormLabel, LinksCutOffByTheirFrameLeaveTheTabOrderUntilItGrows) {
+    QWidget frame;
+    frame.resize(100, 30);
+    FormLabel shown(&frame);
+    shown.setGeometry(0, 0, 100, 20);
+    shown.makeLink();
+    FormLabel cut(&frame);
+    cut.setGeometry(0, 25, 100, 20);
+    cut.makeLink();
+    reachOnlyShownLinks(frame);
+    frame.show();
+    EXPECT_EQ(shown.focusPolicy(), Qt::TabFocus);
+    EXPECT_EQ(cut.focusPolicy(), Qt::NoFocus);
+    frame.resize(100, 60);
+    EXPECT_EQ(cut.focusPolicy(), Qt::TabFocus);
+    frame.resize(100, 30);
+    EXPECT_EQ(cut.focusPolicy(), Qt::NoFocus);
 }
 
 TEST(PictureBox, TakesTheSizeOfItsPictureAndKeepsItWhenAFileIsUnreadable) {
