@@ -227,7 +227,7 @@ TEST_F(DictionaryWindows, AFocusedButtonShowsAMark) {
         EXPECT_NE(index.Command2->grab().toImage(), unfocused);
         index.Command1->click();
     });
-    command4_Click(contexte);
+    ouvrirIndex(contexte);
 }
 
 } // namespace
