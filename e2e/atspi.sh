@@ -7,8 +7,14 @@ command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is miss
 /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
     { echo "SKIP: Python's AT-SPI bindings are missing"; exit 77; }
 
+# The accessibility bus keeps its socket in the runtime folder, else in the home
+# folder: one folder of its own, so that scenarios running side by side never share it.
 if [ "${GALVANE_SESSION_BUS:-}" != "$0" ]; then
-    GALVANE_SESSION_BUS=$0 exec dbus-run-session -- bash "$0" "$@"
+    runtime=$(mktemp -d)
+    status=0
+    XDG_RUNTIME_DIR=$runtime GALVANE_SESSION_BUS=$0 dbus-run-session -- bash "$0" "$@" || status=$?
+    rm -rf "$runtime"
+    exit "$status"
 fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <memory>
 
 // The record storage shared by the content database, the flag file, the test files
 // and the dictionary: 128-byte records numbered from 1, each holding one string as a
@@ -15,9 +17,13 @@ public:
     static constexpr int maxTextBytes = recordSize - 2;
     static constexpr int maxRecord = 32767;
 
-    enum class Mode { Read, ReadWrite };
-
     // Read never creates the file; ReadWrite creates it when it is missing.
+    // ReadUnchanging reads as Read does, for a file nothing rewrites while the program
+    // runs (the course's): the file is still opened each time, but its records come
+    // from a copy of the whole file, kept while its size and modification and status
+    // change times stay.
+    enum class Mode { Read, ReadWrite, ReadUnchanging };
+
     RecordFile(const QString& path, Mode mode);
 
     bool isOpen() const { return file_.isOpen(); }
@@ -35,6 +41,7 @@ public:
 private:
     QFile file_;
     Mode mode_;
+    std::shared_ptr<const QByteArray> copy_;
 };
 
 // One-shot helpers: open, one access, close.

@@ -1,10 +1,15 @@
 #include "common/recordfile.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -124,6 +129,98 @@ TEST_F(RecordFileTest, OneOpeningServesAGroupOfAccesses) {
     RecordFile readOnly(path, RecordFile::Mode::Read);
     EXPECT_FALSE(readOnly.write(1, QStringLiteral("OUI")));
     EXPECT_EQ(readOnly.read(1), QStringLiteral("NON"));
+}
+
+// A course file kept in memory must still show every change at the next opening: a
+// rewrite in place (its date even set back), a replacement by another file of the same
+// size and date, a removal, and changes so quick that the clock may not move between.
+QString readUnchanging(const QString& file, int record) {
+    return RecordFile(file, RecordFile::Mode::ReadUnchanging).read(record);
+}
+
+void setModified(const QString& file, const QDateTime& when) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
+TEST_F(RecordFileTest, AFileKeptInMemoryShowsEveryChangeAtTheNextOpening) {
+    const QDateTime installed(QDate(2024, 1, 15), QTime(8, 0));
+    struct Case {
+        const char* change;
+        std::function<void(const QString&)> apply;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"rewritten in place",
+         [](const QString& file) { ASSERT_TRUE(writeRecord(file, 2, QStringLiteral("après"))); },
+         QStringLiteral("après")},
+        {"rewritten in place, its date set back",
+         [&](const QString& file) {
+             ASSERT_TRUE(writeRecord(file, 2, QStringLiteral("après")));
+             setModified(file, installed);
+         },
+         QStringLiteral("après")},
+        {"replaced by a file of the same size and date",
+         [&](const QString& file) {
+             const QString other = file + QStringLiteral(".new");
+             ASSERT_TRUE(writeRecord(other, 1, QStringLiteral("BASE GL")));
+             ASSERT_TRUE(writeRecord(other, 2, QStringLiteral("autre")));
+             setModified(other, installed);
+             ASSERT_TRUE(QFile::remove(file));
+             ASSERT_TRUE(QFile::rename(other, file));
+         },
+         QStringLiteral("autre")},
+        {"removed", [](const QString& file) { QFile::remove(file); }, QString()},
+    };
+    QStringList files;
+    for (const Case& c : cases) {
+        files.append(dir.filePath(QString::fromLatin1(c.change)));
+        ASSERT_TRUE(writeRecord(files.last(), 1, QStringLiteral("BASE GL")));
+        ASSERT_TRUE(writeRecord(files.last(), 2, QStringLiteral("avant")));
+        setModified(files.last(), installed);
+    }
+    // Only a file left alone for a few seconds is kept in memory.
+    std::this_thread::sleep_for(std::chrono::milliseconds(3100));
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(cases[i].change);
+        EXPECT_EQ(readUnchanging(files[i], 2), QStringLiteral("avant"));
+        cases[i].apply(files[i]);
+        EXPECT_EQ(readUnchanging(files[i], 2), cases[i].expected);
+        EXPECT_EQ(readUnchanging(files[i], 3), QString());
+    }
+}
+
+TEST_F(RecordFileTest, AFileChangedInQuickSuccessionIsReadAfreshEachTime) {
+    for (const QString& text :
+         {QStringLiteral("un"), QStringLiteral("deux"), QStringLiteral("trois")}) {
+        ASSERT_TRUE(writeRecord(path, 1, text));
+        EXPECT_EQ(readUnchanging(path, 1), text);
+    }
+    EXPECT_EQ(readUnchanging(dir.filePath(QStringLiteral("absent.bin")), 1), QString());
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("absent.bin"))));
+}
+
+TEST(Windows1252, EveryByteDecodesAsTheConverterDecodesIt) {
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte)
+        all.append(char(byte));
+    QStringDecoder decoder("windows-1252");
+    const QString expected = decoder.decode(all);
+    ASSERT_EQ(expected.size(), 256);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("all.bin"));
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    for (int start = 0; start < 256; start += 120) {
+        const QByteArray chunk = all.mid(start, 120);
+        QByteArray record(RecordFile::recordSize, '\0');
+        qToLittleEndian<quint16>(quint16(chunk.size()), record.data());
+        record.replace(2, chunk.size(), chunk);
+        out.write(record.left(RecordFile::recordSize));
+    }
+    out.close();
+    EXPECT_EQ(readRecord(path, 1) + readRecord(path, 2) + readRecord(path, 3), expected);
 }
 
 } // namespace

@@ -6,11 +6,13 @@
 #include "platform/processes.h"
 
 #include <QCollator>
+#include <QSet>
 #include <algorithm>
+#include <vector>
 
 QStringList lireMotsCles(const QString& cheminDico) {
     QStringList mots;
-    RecordFile file(cheminDico, RecordFile::Mode::Read);
+    RecordFile file(cheminDico, RecordFile::Mode::ReadUnchanging);
     for (int record = 2; record <= RecordFile::maxRecord - 1; record += 2) {
         const QString mot = file.read(record);
         if (mot.isEmpty())
@@ -23,13 +25,26 @@ QStringList lireMotsCles(const QString& cheminDico) {
 QStringList motsClesDistincts(const QStringList& motsLus) {
     QCollator collator{QLocale(QLocale::French, QLocale::France)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    QStringList mots = motsLus;
-    std::stable_sort(mots.begin(), mots.end(), [&](const QString& a, const QString& b) {
-        const int order = collator.compare(a, b);
-        return order != 0 ? order < 0 : a < b;
+    // Each distinct text once, then sorted by its collation key: comparing keys is far
+    // quicker than collating the texts at every comparison.
+    const QSet<QString> distincts(motsLus.begin(), motsLus.end());
+    struct Mot {
+        QCollatorSortKey cle;
+        QString texte;
+    };
+    std::vector<Mot> mots;
+    mots.reserve(distincts.size());
+    for (const QString& mot : distincts)
+        mots.push_back({collator.sortKey(mot), mot});
+    std::sort(mots.begin(), mots.end(), [](const Mot& a, const Mot& b) {
+        const int order = a.cle.compare(b.cle);
+        return order != 0 ? order < 0 : a.texte < b.texte;
     });
-    mots.erase(std::unique(mots.begin(), mots.end()), mots.end());
-    return mots;
+    QStringList resultat;
+    resultat.reserve(qsizetype(mots.size()));
+    for (const Mot& mot : mots)
+        resultat.append(mot.texte);
+    return resultat;
 }
 
 void retenirMotsCles(DictionaryState& state, const QStringList& motsLus) {

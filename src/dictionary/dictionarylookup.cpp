@@ -13,10 +13,21 @@ struct Entree {
 
 QList<Entree> lireEntrees(const QString& cheminDico, int finDico) {
     QList<Entree> entrees;
-    RecordFile file(cheminDico, RecordFile::Mode::Read);
+    RecordFile file(cheminDico, RecordFile::Mode::ReadUnchanging);
     for (int record = 2; record <= finDico; record += 2)
         entrees.append({file.read(record), file.read(record + 1)});
     return entrees;
+}
+
+QStringList motsDePage(const QList<Entree>& entrees, const QString& cle, int limite) {
+    QStringList mots;
+    for (const Entree& e : entrees) {
+        if (mots.size() >= limite)
+            break;
+        if (e.cle == cle)
+            mots.append(e.motCle);
+    }
+    return mots;
 }
 
 } // namespace
@@ -30,23 +41,20 @@ QStringList pagesOfKeyword(const QString& cheminDico, int finDico, const QString
 }
 
 QStringList keywordsOfPage(const QString& cheminDico, int finDico, const QString& cle, int limite) {
-    QStringList mots;
-    for (const Entree& e : lireEntrees(cheminDico, finDico)) {
-        if (mots.size() >= limite)
-            break;
-        if (e.cle == cle)
-            mots.append(e.motCle);
-    }
-    return mots;
+    return motsDePage(lireEntrees(cheminDico, finDico), cle, limite);
 }
 
 QStringList pagesLiees(const QString& cheminDico, int finDico, const QString& cle) {
-    const QStringList mots = keywordsOfPage(cheminDico, finDico, cle);
+    const QList<Entree> entrees = lireEntrees(cheminDico, finDico);
+    const QStringList mots = motsDePage(entrees, cle, 100);
     const QSet<QString> motsDeLaPage(mots.begin(), mots.end());
     QStringList pages;
-    for (const Entree& e : lireEntrees(cheminDico, finDico))
-        if (motsDeLaPage.contains(e.motCle) && !pages.contains(e.cle))
+    QSet<QString> dejaVues;
+    for (const Entree& e : entrees)
+        if (motsDeLaPage.contains(e.motCle) && !dejaVues.contains(e.cle)) {
+            dejaVues.insert(e.cle);
             pages.append(e.cle);
+        }
     return pages;
 }
 

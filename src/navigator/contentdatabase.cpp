@@ -41,11 +41,11 @@ int recordOfSlot(int page, int slot) {
 }
 
 QString readSignature(const QString& databasePath) {
-    return readRecord(databasePath, 1);
+    return RecordFile(databasePath, RecordFile::Mode::ReadUnchanging).read(1);
 }
 
 std::optional<int> findPage(const QString& databasePath, const QString& key) {
-    RecordFile file(databasePath, RecordFile::Mode::Read);
+    RecordFile file(databasePath, RecordFile::Mode::ReadUnchanging);
     for (int page = 1; page <= dernierePageAdressable; ++page) {
         const QString cle = file.read(recordOfSlot(page, 0));
         // The end of the table first: an empty key must not "find" the missing page.
@@ -61,7 +61,7 @@ PageRecord readPage(const QString& databasePath, int page) {
     PageRecord record;
     if (page < 1 || page > dernierePageAdressable)
         return record;
-    RecordFile file(databasePath, RecordFile::Mode::Read);
+    RecordFile file(databasePath, RecordFile::Mode::ReadUnchanging);
     for (int k = 0; k < 10; ++k)
         record.setSlot(k, file.read(recordOfSlot(page, k)));
     return record;
@@ -70,5 +70,5 @@ PageRecord readPage(const QString& databasePath, int page) {
 QString readKey(const QString& databasePath, int page) {
     if (page < 1 || page > dernierePageAdressable)
         return {};
-    return readRecord(databasePath, recordOfSlot(page, 0));
+    return RecordFile(databasePath, RecordFile::Mode::ReadUnchanging).read(recordOfSlot(page, 0));
 }

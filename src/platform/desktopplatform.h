@@ -28,7 +28,7 @@ private:
     QtProcesses processes_;
     DiskFiles files_;
     MountDrives drives_;
-    QtMediaControl mediaControl_;
+    QtMediaControl mediaControl_{QtMediaControl::moduleBesideProgram()};
     XDesktopWindows desktopWindows_;
     QtHelpViewer helpViewer_{processes_};
 };

@@ -2,21 +2,18 @@
 
 #include "platform/mediacontrol.h"
 
+#include <QLibrary>
 #include <QPointer>
 #include <memory>
-#include <optional>
 
-class QMediaPlayer;
-class QVideoWidget;
-
-// QMediaPlayer drawing into a QVideoWidget laid over the display window. Nothing is
-// created before the first "Open", so a start-up that only closes stays light.
-// "Stop" halts where the video is, as the device does; "Pause" pressed again resumes.
-// "Open" returns once the video's length is known or loading failed, as the device's
-// commands wait until done.
+// The video device, loaded from the video module (galvane-video.so beside the
+// program) on the first "Open" with a file: Qt Multimedia, GStreamer and the sound
+// libraries they pull in then cost nothing to a run without videos. Until then
+// nothing is open: "Close" does nothing and the other commands are refused, as the
+// device does; a module that cannot be loaded refuses "Open" too.
 class QtMediaControl : public MediaControl {
 public:
-    QtMediaControl();
+    explicit QtMediaControl(QString modulePath);
     ~QtMediaControl() override;
 
     void setFileName(const QString& fileName) override;
@@ -27,19 +24,15 @@ public:
     void setStatusUpdate(std::function<void()> notification) override;
     bool send(Command command) override;
 
-private:
-    bool open();
-    bool waitUntilLoaded();
-    void close();
-    void play();
-    void moveBy(qint64 milliseconds);
+    // Where the program's video module lies.
+    static QString moduleBesideProgram();
 
+private:
+    bool loadDevice();
+
+    QLibrary module_;
+    std::unique_ptr<MediaControl> device_;
     QString fileName_;
     QPointer<QWidget> window_;
-    std::unique_ptr<QMediaPlayer> player_;
-    QPointer<QVideoWidget> video_;
-    std::optional<qint64> from_;
-    bool paused_ = false;
-    qint64 picture_ = 40; // one picture's duration, learnt from the pictures shown
     std::function<void()> statusUpdate_;
 };

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 TEST(QtMediaControl, CloseWorksBeforeAnythingWasOpenedAndPlayNeedsAFile) {
-    QtMediaControl control;
+    QtMediaControl control{QStringLiteral(VIDEO_MODULE)};
     EXPECT_TRUE(control.send(MediaControl::Command::Close));
     EXPECT_FALSE(control.send(MediaControl::Command::Play));
     EXPECT_FALSE(control.send(MediaControl::Command::Open)); // no file name yet
@@ -14,7 +14,7 @@ TEST(QtMediaControl, CloseWorksBeforeAnythingWasOpenedAndPlayNeedsAFile) {
 }
 
 TEST(QtMediaControl, NothingOpenHasNoLengthAndRefusesTheMovingCommands) {
-    QtMediaControl control;
+    QtMediaControl control{QStringLiteral(VIDEO_MODULE)};
     control.setFrom(1000);
     EXPECT_EQ(control.position(), 0);
     EXPECT_EQ(control.length(), 0);
@@ -26,7 +26,7 @@ TEST(QtMediaControl, NothingOpenHasNoLengthAndRefusesTheMovingCommands) {
 // The first press after opening acts on a video whose length is known.
 TEST(QtMediaControl, OpenReturnsWithTheLengthOfARealVideo) {
     QWidget window;
-    QtMediaControl control;
+    QtMediaControl control{QStringLiteral(VIDEO_MODULE)};
     control.setDisplayWindow(&window);
     control.setFileName(QStringLiteral(DEMO_VIDEO));
     ASSERT_TRUE(control.send(MediaControl::Command::Open));
@@ -34,6 +34,14 @@ TEST(QtMediaControl, OpenReturnsWithTheLengthOfARealVideo) {
 
     control.setFrom(control.length());
     EXPECT_TRUE(control.send(MediaControl::Command::Play));
+}
+
+TEST(QtMediaControl, AVideoModuleThatCannotBeLoadedRefusesToOpen) {
+    QtMediaControl control{QStringLiteral("/nonexistent/galvane-video.so")};
+    control.setFileName(QStringLiteral(DEMO_VIDEO));
+    EXPECT_FALSE(control.send(MediaControl::Command::Open));
+    EXPECT_EQ(control.length(), 0);
+    EXPECT_TRUE(control.send(MediaControl::Command::Close));
 }
 
 TEST(QtMediaControl, OpenFailsOnAFileThatIsNoVideo) {
@@ -44,7 +52,7 @@ TEST(QtMediaControl, OpenFailsOnAFileThatIsNoVideo) {
     text.close();
 
     QWidget window;
-    QtMediaControl control;
+    QtMediaControl control{QStringLiteral(VIDEO_MODULE)};
     control.setDisplayWindow(&window);
     control.setFileName(text.fileName());
     EXPECT_FALSE(control.send(MediaControl::Command::Open));

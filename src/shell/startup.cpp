@@ -137,7 +137,7 @@ void disposerTables(Multim& m) {
 
 // Step 25: entry label i shows the key of page i + 1.
 void legenderEntrees(Multim& m, const QString& cheminBase) {
-    RecordFile base(cheminBase, RecordFile::Mode::Read);
+    RecordFile base(cheminBase, RecordFile::Mode::ReadUnchanging);
     for (const auto& [i, label] : m.ettext) {
         QFont font = label->font();
         font.setFamily(QStringLiteral("Arial"));

@@ -9,12 +9,12 @@
 OpenedTest openTest(const QString& applicationDirectory, int chapterIndex) {
     const QString path = repertoireProgramme(applicationDirectory) +
                          QStringLiteral("TC%1.GLT").arg(chapterIndex + 1, 2, 10, QChar(u'0'));
-    RecordFile file(path, RecordFile::Mode::Read);
+    RecordFile file(path, RecordFile::Mode::ReadUnchanging);
     return {path, file.isOpen() && file.read(1) == signatureTest};
 }
 
 TestHeader readTestHeader(const QString& path) {
-    RecordFile file(path, RecordFile::Mode::Read);
+    RecordFile file(path, RecordFile::Mode::ReadUnchanging);
     const qint16 count = numericTextToInt16(file.read(3));
     return {file.read(2), qint16(std::clamp<int>(count, 0, maxQuestions))};
 }
@@ -25,7 +25,7 @@ int firstRecordOfQuestion(int n) {
 
 QuestionRecord readQuestion(const QString& path, int n) {
     QuestionRecord q;
-    RecordFile file(path, RecordFile::Mode::Read);
+    RecordFile file(path, RecordFile::Mode::ReadUnchanging);
     const int first = firstRecordOfQuestion(n);
     q.nature = numericTextToInt16(file.read(first));
     if (q.nature == 3) {

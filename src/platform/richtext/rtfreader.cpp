@@ -5,6 +5,7 @@
 #include "platform/richtext/rtfreading.h"
 
 #include <QFile>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -190,7 +191,12 @@ void readRtf(const QByteArray& rtf, QTextDocument& document) {
     // The reading is one step, not thousands of undoable edits.
     const bool undoable = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
+    // Inside an edit block an insertion does not lay its paragraph out again, which
+    // made a long paragraph of many runs cost the square of its length.
+    QTextCursor edit(&document);
+    edit.beginEditBlock();
     rtfreading::RtfReader(document).read(rtf);
+    edit.endEditBlock();
     document.setUndoRedoEnabled(undoable);
 }
 
