@@ -6,7 +6,7 @@
 #include "navigator/navigation.h"
 #include "platform/screen.h"
 
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,11 +14,9 @@
 
 Coordon::Coordon(DictionnaireContexte& contexte, QWidget* parent)
     : QDialog(parent), contexte_(contexte),
-      twips_(contexte.navigateur.platform.screen.twipsPerPixelX(),
-             contexte.navigateur.platform.screen.twipsPerPixelY()) {
-    setObjectName(QStringLiteral("coordon"));
-    setWindowTitle(QStringLiteral("Index alphabétique"));
-    dictionarywidgets::peindreFond(*this);
+      twips_(dictionarywidgets::twipsDe(contexte.navigateur.platform.screen)) {
+    dictionarywidgets::habiller(*this, QStringLiteral("coordon"),
+                                QStringLiteral("Index alphabétique"));
     construire();
     contexte_.fenetres.coordon = this;
     remplir();
@@ -40,23 +38,21 @@ void Coordon::construire() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(QFont(QStringLiteral("Arial"), 10));
     Text1->installEventFilter(this);
+    dictionarywidgets::choisirParEntree(*Text1, [this] { Command2_Click(); });
     twips_.place(*Text1, {240, 720, 4050, 315});
 
-    List2 = new QListWidget(this);
-    List2->setObjectName(QStringLiteral("List2"));
+    const auto choisir = [this] { Command2_Click(); };
+    List2 = dictionarywidgets::liste(*this, twips_, QStringLiteral("List2"),
+                                     {240, 1140, 4050, 4440}, choisir);
     List2->setFont(QFont(QStringLiteral("Verdana"), 8));
-    List2->installEventFilter(this);
-    twips_.place(*List2, {240, 1140, 4050, 4440});
-    connect(List2, &QListWidget::itemDoubleClicked, this, &Coordon::Command2_Click);
+    dictionarywidgets::choisirParEntree(*List2, choisir);
 
+    using dictionarywidgets::Commande;
     Command2 = dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command2"),
-                                         QStringLiteral("Afficher"), dictionarywidgets::afficher,
-                                         {360, 5820, 1695, 375});
-    connect(Command2, &QPushButton::clicked, this, &Coordon::Command2_Click);
-    Command1 = dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command1"),
-                                         QStringLiteral("Annuler"), dictionarywidgets::annuler,
-                                         {2475, 5820, 1695, 375});
-    connect(Command1, &QPushButton::clicked, this, &Coordon::Command1_Click);
+                                         Commande::Afficher, {360, 5820}, choisir);
+    Command1 =
+        dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command1"), Commande::Annuler,
+                                  {2475, 5820}, [this] { Command1_Click(); });
 }
 
 void Coordon::remplir() {
@@ -97,16 +93,7 @@ void Coordon::Command1_Click() {
 }
 
 bool Coordon::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Text1 && watched != List2)
-        return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Command2_Click();
-            return true;
-        }
-    } else if (event->type() == QEvent::KeyRelease && watched == Text1) {
+    if (watched == Text1 && event->type() == QEvent::KeyRelease)
         Text1_KeyUp();
-    }
     return QDialog::eventFilter(watched, event);
 }

@@ -28,7 +28,7 @@ void choisirMotCle(DictionnaireContexte& contexte) {
 
 } // namespace
 
-void command4_Click(DictionnaireContexte& contexte) {
+void ouvrirIndex(DictionnaireContexte& contexte) {
     DictionaryState& dico = contexte.dico;
     do {
         contexte.fenetres.fermer();
@@ -43,7 +43,7 @@ void command4_Click(DictionnaireContexte& contexte) {
     contexte.fenetres.fermer();
 }
 
-void Command1_Click(DictionnaireContexte& contexte) {
+void ouvrirLiens(DictionnaireContexte& contexte) {
     contexte.fenetres.fermer();
     DictionaryState& dico = contexte.dico;
     dico.etatIndex = 0;

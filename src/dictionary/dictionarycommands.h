@@ -2,9 +2,11 @@
 
 #include "dictionary/dictionarycontext.h"
 
-// The main window's "Inde&x" button: the index, then the keyword window for the
-// keyword chosen, back to the index as long as the pupil cancels there.
-void command4_Click(DictionnaireContexte& contexte);
+// The index flow, on a click of the main window's `command4` ("Inde&x"): the index,
+// then the keyword window for the keyword chosen, back to the index as long as the
+// pupil cancels there.
+void ouvrirIndex(DictionnaireContexte& contexte);
 
-// The main window's "&Liens" button: the pages related to the one on screen.
-void Command1_Click(DictionnaireContexte& contexte);
+// The related-pages command, on a click of the main window's `Command1` ("&Liens"):
+// the pages related to the one on screen.
+void ouvrirLiens(DictionnaireContexte& contexte);

@@ -1,6 +1,9 @@
 #include "dictionary/dictionaryloading.h"
 
 #include "common/recordfile.h"
+#include "platform/messages.h"
+#include "platform/platform.h"
+#include "platform/processes.h"
 
 #include <QCollator>
 #include <QSet>
@@ -48,4 +51,18 @@ void retenirMotsCles(DictionaryState& state, const QStringList& motsLus) {
     state.finDico = qint16(2 * motsLus.size());
     state.motsCles = motsClesDistincts(motsLus);
     state.dernierMotCle = qint16(state.motsCles.size() - 1);
+}
+
+QStringList loadDictionary(Platform& platform, DictionaryState& state, const QString& repertoire) {
+    state.cheminDico = repertoire + QStringLiteral("GLX.DIC");
+    if (readRecord(state.cheminDico, 1) != signatureDico) {
+        platform.messages.show(QStringLiteral("Exécution impossible"),
+                               QStringLiteral("Dictionnaire ") + state.cheminDico +
+                                   QStringLiteral(" introuvable"),
+                               Messages::Buttons::Ok, Messages::Icon::Critical);
+        platform.processes.endProgram();
+    }
+    const QStringList mots = lireMotsCles(state.cheminDico);
+    retenirMotsCles(state, mots);
+    return mots;
 }

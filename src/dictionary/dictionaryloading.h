@@ -13,3 +13,11 @@ QStringList motsClesDistincts(const QStringList& motsLus);
 
 // Fills the state from the keywords read in the file's order.
 void retenirMotsCles(DictionaryState& state, const QStringList& motsLus);
+
+struct Platform;
+
+// `loadDictionary`, at start-up: GLX.DIC of the application directory `repertoire`
+// (with its trailing separator) into `state`. Returns the keywords in the file's
+// order, for the main window's list. A wrong signature (a missing file has none) is
+// reported and ends the program.
+QStringList loadDictionary(Platform& platform, DictionaryState& state, const QString& repertoire);

@@ -19,7 +19,7 @@ struct DictionaryState {
     qint16 positionIndex = 0;
     qint16 etatIndex = 0; // −1 once a keyword is chosen, 0 otherwise or back to the index
 
-    // Whether there is an index to show. `dernierMotCle` alone cannot tell: it is 0
-    // for a dictionary of exactly one keyword as for an empty one in the original.
-    bool aDesMotsCles() const { return !motsCles.isEmpty(); }
+    // Whether there is an index to show. A single keyword (`dernierMotCle` 0) is one:
+    // only an empty dictionary leaves the index empty.
+    bool aDesMotsCles() const { return dernierMotCle >= 0; }
 };

@@ -1,30 +1,47 @@
 #pragma once
 
-#include <QRgb>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QDialog;
 class QListWidget;
+class QPoint;
 class QPushButton;
 class QRect;
+class QWidget;
+class Screen;
 class TwipsScale;
 
-// The look and the list handling the dictionary's windows share.
+// The look, the keys and the list handling of the list windows: the dictionary's
+// and the course search.
 namespace dictionarywidgets {
 
-inline constexpr QRgb fond = 0xffe8d5bf;
-inline constexpr QRgb afficher = 0xffffc080;
-inline constexpr QRgb annuler = 0xffffe0c0;
+// The scale the windows' designs are placed with on `screen`.
+TwipsScale twipsDe(const Screen& screen);
 
-void peindreFond(QDialog& fenetre);
+// A list window's design name, caption and background.
+void habiller(QDialog& fenetre, const QString& nom, const QString& titre);
 
+// Enter (or Return) in `champ` does what the window's "Afficher" does: `choisir`
+// runs and the key goes no further.
+void choisirParEntree(QWidget& champ, std::function<void()> choisir);
+
+// A list window's list at `place`: a double click on an item chooses it, as
+// "Afficher" does.
+QListWidget* liste(QDialog& fenetre, const TwipsScale& twips, const QString& nom,
+                   const QRect& place, const std::function<void()>& choisir);
+
+enum class Commande { Afficher, Annuler };
+
+// "Afficher" or "Annuler" in its colour, 1695 × 375 twips from `coin`; a click runs
+// `clic`.
 QPushButton* bouton(QDialog& fenetre, const TwipsScale& twips, const QString& nom,
-                    const QString& texte, QRgb couleur, const QRect& place);
+                    Commande commande, QPoint coin, const std::function<void()>& clic);
 
-// Shows the display forms of `cles` in `liste` and returns the keys, position for
-// position, for navigating.
-QStringList remplirTitres(QListWidget& liste, const QStringList& cles);
+// Shows the display forms of `cles` in `liste`, position for position, in place of
+// whatever it held.
+void afficherTitres(QListWidget& liste, const QStringList& cles);
 
 // Selects `position` so that it shows near the top: with up to twelve items after it
 // in view, for a list of thirteen visible lines.

@@ -4,6 +4,7 @@
 #include "dictionary/htrub.h"
 #include "dictionary/lier.h"
 #include "navigator/testing/navigationharness.h"
+#include "platform/testing/listitems.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,13 +14,6 @@
 #include <QPushButton>
 
 namespace {
-
-QStringList items(const QListWidget& list) {
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i)
-        texts.append(list.item(i)->text());
-    return texts;
-}
 
 // What the keyboard sends for each character typed: a press, then a release.
 void taper(QWidget* widget, const QString& texte) {
@@ -48,13 +42,7 @@ protected:
 
     // The scripted user: in the window shown next, `act` on it as `T`.
     template <typename T, typename Act> void puis(Act act) {
-        fake.modalWindows.scriptNext([act](QDialog& dialog) {
-            T* fenetre = qobject_cast<T*>(&dialog);
-            EXPECT_NE(fenetre, nullptr) << dialog.objectName().toStdString();
-            if (fenetre)
-                act(*fenetre);
-            return dialog.result();
-        });
+        fake.modalWindows.scriptNextAs<T>(std::move(act));
     }
 
     DictionaryState dico;
@@ -79,7 +67,7 @@ TEST_F(DictionaryWindows, TypingAKeywordAndShowingItsPageOpensThatPage) {
         EXPECT_EQ(motCle.size(), QSize(454, 304));
         motCle.Command1->click();
     });
-    command4_Click(contexte);
+    ouvrirIndex(contexte);
 
     EXPECT_EQ(fake.modalWindows.shown, (QStringList{"coordon", "HTRUB"}));
     EXPECT_EQ(state.cleCourante, "1.2. Le noyau");
@@ -105,7 +93,7 @@ TEST_F(DictionaryWindows, CancellingTheKeywordReopensTheIndexAtIt) {
         EXPECT_TRUE(index.Text1->text().isEmpty());
         index.Command1->click();
     });
-    command4_Click(contexte);
+    ouvrirIndex(contexte);
 
     EXPECT_EQ(fake.modalWindows.shown, (QStringList{"coordon", "HTRUB", "coordon"}));
     EXPECT_EQ(dico.etatIndex, 0);
@@ -193,12 +181,12 @@ TEST_F(DictionaryWindows, RelatedPagesListThoseSharingAKeywordAndOpenTheChosenOn
         liens.List1->setCurrentRow(1);
         liens.Command1->click();
     });
-    Command1_Click(contexte);
+    ouvrirLiens(contexte);
     EXPECT_EQ(state.cleCourante, "1.2. Le noyau");
     EXPECT_EQ(state.navigationParCle, -1);
 
     puis<Lier>([](Lier& liens) { liens.Command1->click(); });
-    Command1_Click(contexte);
+    ouvrirLiens(contexte);
     EXPECT_EQ(state.cleCourante, "1.1. Les atomes");
 }
 
@@ -208,7 +196,7 @@ TEST_F(DictionaryWindows, APageWithoutKeywordsListsNothingAndShowsItselfAgain) {
         EXPECT_EQ(liens.List1->count(), 0);
         liens.Command1->click();
     });
-    Command1_Click(contexte);
+    ouvrirLiens(contexte);
     EXPECT_EQ(state.cleCourante, "1.3. Vue large");
     EXPECT_EQ(state.navigationParCle, -1);
 }
@@ -220,7 +208,7 @@ TEST_F(DictionaryWindows, AMoveToAnotherPageClosesTheOpenWindow) {
         demanderPage(navigateur, "1.2. Le noyau");
         EXPECT_FALSE(liens.isVisible());
     });
-    Command1_Click(contexte);
+    ouvrirLiens(contexte);
 }
 
 } // namespace
@@ -239,7 +227,7 @@ TEST_F(DictionaryWindows, AFocusedButtonShowsAMark) {
         EXPECT_NE(index.Command2->grab().toImage(), unfocused);
         index.Command1->click();
     });
-    command4_Click(contexte);
+    ouvrirIndex(contexte);
 }
 
 } // namespace

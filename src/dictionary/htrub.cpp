@@ -8,7 +8,6 @@
 #include "platform/mediacontrol.h"
 #include "platform/screen.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,11 +23,8 @@ constexpr int hauteurSansListe = 2415;
 
 HTRUB::HTRUB(DictionnaireContexte& contexte, QWidget* parent)
     : QDialog(parent), contexte_(contexte),
-      twips_(contexte.navigateur.platform.screen.twipsPerPixelX(),
-             contexte.navigateur.platform.screen.twipsPerPixelY()) {
-    setObjectName(QStringLiteral("HTRUB"));
-    setWindowTitle(QStringLiteral("Mot clé"));
-    dictionarywidgets::peindreFond(*this);
+      twips_(dictionarywidgets::twipsDe(contexte.navigateur.platform.screen)) {
+    dictionarywidgets::habiller(*this, QStringLiteral("HTRUB"), QStringLiteral("Mot clé"));
     construire();
 
     FenetresDictionnaire& fenetres = contexte_.fenetres;
@@ -57,27 +53,24 @@ void HTRUB::construire() {
     Label1->setWordWrap(true);
     twips_.place(*Label1, {240, 720, 6330, 735});
 
-    Listaz = new QListWidget(this);
-    Listaz->setObjectName(QStringLiteral("Listaz"));
-    Listaz->installEventFilter(this);
-    twips_.place(*Listaz, {240, 1020, 6330, 2655});
-    connect(Listaz, &QListWidget::itemDoubleClicked, this, &HTRUB::Command1_Click);
+    const auto afficher = [this] { Command1_Click(); };
+    Listaz = dictionarywidgets::liste(*this, twips_, QStringLiteral("Listaz"),
+                                      {240, 1020, 6330, 2655}, afficher);
+    dictionarywidgets::choisirParEntree(*Listaz, afficher);
 
+    using dictionarywidgets::Commande;
     Command1 = dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command1"),
-                                         QStringLiteral("Afficher"), dictionarywidgets::afficher,
-                                         {1320, 3900, 1695, 375});
-    connect(Command1, &QPushButton::clicked, this, &HTRUB::Command1_Click);
-    Command2 = dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command2"),
-                                         QStringLiteral("Annuler"), dictionarywidgets::annuler,
-                                         {3720, 3900, 1695, 375});
-    connect(Command2, &QPushButton::clicked, this, &HTRUB::Command2_Click);
+                                         Commande::Afficher, {1320, 3900}, afficher);
+    Command2 =
+        dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command2"), Commande::Annuler,
+                                  {3720, 3900}, [this] { Command2_Click(); });
 }
 
 void HTRUB::remplir() {
     const DictionaryState& dico = contexte_.dico;
     Labelcle->setText(dico.motChoisi);
-    clesPages = dictionarywidgets::remplirTitres(
-        *Listaz, pagesOfKeyword(dico.cheminDico, dico.finDico, dico.motChoisi));
+    clesPages = pagesOfKeyword(dico.cheminDico, dico.finDico, dico.motChoisi);
+    dictionarywidgets::afficherTitres(*Listaz, clesPages);
     Listaz->setCurrentRow(0);
 
     const bool vide = clesPages.isEmpty();
@@ -109,15 +102,4 @@ void HTRUB::Command1_Click() {
 void HTRUB::Command2_Click() {
     contexte_.dico.etatIndex = 0;
     reject();
-}
-
-bool HTRUB::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Listaz && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Command1_Click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

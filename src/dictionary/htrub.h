@@ -29,9 +29,6 @@ public slots:
     void Command1_Click();
     void Command2_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void construire();
     void remplir();

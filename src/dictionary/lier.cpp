@@ -13,11 +13,8 @@
 
 Lier::Lier(DictionnaireContexte& contexte, const QStringList& pages, QWidget* parent)
     : QDialog(parent), contexte_(contexte),
-      twips_(contexte.navigateur.platform.screen.twipsPerPixelX(),
-             contexte.navigateur.platform.screen.twipsPerPixelY()) {
-    setObjectName(QStringLiteral("lier"));
-    setWindowTitle(QStringLiteral("Des liens..."));
-    dictionarywidgets::peindreFond(*this);
+      twips_(dictionarywidgets::twipsDe(contexte.navigateur.platform.screen)), clesPages(pages) {
+    dictionarywidgets::habiller(*this, QStringLiteral("lier"), QStringLiteral("Des liens..."));
     setFixedSize(twips_.toPixelsX(6420), twips_.toPixelsY(4905));
     construire();
 
@@ -26,7 +23,7 @@ Lier::Lier(DictionnaireContexte& contexte, const QStringList& pages, QWidget* pa
         if (autre)
             autre->reject();
     fenetres.lier = this;
-    clesPages = dictionarywidgets::remplirTitres(*List1, pages);
+    dictionarywidgets::afficherTitres(*List1, clesPages);
     if (!clesPages.isEmpty())
         List1->setCurrentRow(0);
 }
@@ -44,20 +41,17 @@ void Lier::construire() {
     Image1->setPixmap(multimparts::picture(u"essentiel", devicePixelRatioF()));
     twips_.place(*Image1, {5580, 120, 600, 600});
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
+    const auto afficher = [this] { Command1_Click(); };
+    List1 = dictionarywidgets::liste(*this, twips_, QStringLiteral("List1"), {240, 960, 5940, 3135},
+                                     afficher);
     List1->setFont(QFont(QStringLiteral("Arial"), 10));
-    twips_.place(*List1, {240, 960, 5940, 3135});
-    connect(List1, &QListWidget::itemDoubleClicked, this, &Lier::Command1_Click);
 
+    using dictionarywidgets::Commande;
     Command1 = dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command1"),
-                                         QStringLiteral("Afficher"), dictionarywidgets::afficher,
-                                         {1200, 4320, 1695, 375});
-    connect(Command1, &QPushButton::clicked, this, &Lier::Command1_Click);
-    Command2 = dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command2"),
-                                         QStringLiteral("Annuler"), dictionarywidgets::annuler,
-                                         {3480, 4320, 1695, 375});
-    connect(Command2, &QPushButton::clicked, this, &Lier::Command2_Click);
+                                         Commande::Afficher, {1200, 4320}, afficher);
+    Command2 =
+        dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command2"), Commande::Annuler,
+                                  {3480, 4320}, [this] { Command2_Click(); });
 }
 
 void Lier::Command1_Click() {

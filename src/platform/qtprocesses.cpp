@@ -34,63 +34,26 @@ void QtProcesses::endProgram() {
     std::exit(0);
 }
 
-// Xlib comes last: its macros (None, Bool, Status...) would clash with Qt's headers.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <memory>
-#include <vector>
+// Last: Xlib's macros would clash with the headers above.
+#include "platform/xlibwindows.h"
 
 namespace {
-
-struct DisplayCloser {
-    void operator()(Display* display) const { XCloseDisplay(display); }
-};
-
-// A window that vanishes while it is looked at is no error worth ending for.
-int ignoreError(Display*, XErrorEvent*) {
-    return 0;
-}
-
-bool ownedBy(Display* display, Window window, Atom pidAtom, qint64 pid) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format,
-                           &count, &after, &data) != Success ||
-        !data)
-        return false;
-    const bool owned =
-        format == 32 && count == 1 && qint64(*reinterpret_cast<unsigned long*>(data)) == pid;
-    XFree(data);
-    return owned;
-}
 
 // The viewable windows of the process among the root's children and, below a window
 // manager's frames, their children.
 std::vector<Window> windowsOf(Display* display, qint64 pid) {
-    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
     std::vector<Window> found;
     const auto visit = [&](Window parent, int depth, auto& self) -> void {
-        Window root = 0;
-        Window up = 0;
-        Window* children = nullptr;
-        unsigned int count = 0;
-        if (!XQueryTree(display, parent, &root, &up, &children, &count))
-            return;
-        for (unsigned int i = 0; i < count; ++i) {
+        for (Window child : xlib::children(display, parent)) {
             XWindowAttributes attributes;
-            if (!XGetWindowAttributes(display, children[i], &attributes) ||
+            if (!XGetWindowAttributes(display, child, &attributes) ||
                 attributes.map_state != IsViewable)
                 continue;
-            if (ownedBy(display, children[i], pidAtom, pid))
-                found.push_back(children[i]);
+            if (xlib::processOf(display, child) == pid)
+                found.push_back(child);
             else if (depth > 0)
-                self(children[i], depth - 1, self);
+                self(child, depth - 1, self);
         }
-        if (children)
-            XFree(children);
     };
     visit(DefaultRootWindow(display), 1, visit);
     return found;
@@ -117,14 +80,12 @@ void bringToFront(Display* display, Window window) {
 bool QtProcesses::activate(qint64 task) {
     if (task <= 0)
         return false;
-    const std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
+    const xlib::Connection display = xlib::connect();
     if (!display)
         return false;
-    const auto previous = XSetErrorHandler(ignoreError);
+    const xlib::IgnoredErrors ignored(display.get());
     const std::vector<Window> windows = windowsOf(display.get(), task);
     for (Window window : windows)
         bringToFront(display.get(), window);
-    XSync(display.get(), False);
-    XSetErrorHandler(previous);
     return !windows.empty();
 }

@@ -30,11 +30,9 @@ QString titreSurUneLigne(const QString& cle) {
 
 Recherche::Recherche(RechercheContexte& contexte, QWidget* parent)
     : QDialog(parent), contexte_(contexte),
-      twips_(contexte.navigateur.platform.screen.twipsPerPixelX(),
-             contexte.navigateur.platform.screen.twipsPerPixelY()) {
-    setObjectName(QStringLiteral("recherche"));
-    setWindowTitle(QStringLiteral("Rechercher dans le cours"));
-    dictionarywidgets::peindreFond(*this);
+      twips_(dictionarywidgets::twipsDe(contexte.navigateur.platform.screen)) {
+    dictionarywidgets::habiller(*this, QStringLiteral("recherche"),
+                                QStringLiteral("Rechercher dans le cours"));
     construire();
     setFixedSize(twips_.toPixelsX(largeur), twips_.toPixelsY(hauteur));
     Text1->setText(contexte_.etat.saisie);
@@ -43,6 +41,7 @@ Recherche::Recherche(RechercheContexte& contexte, QWidget* parent)
 }
 
 void Recherche::construire() {
+    const auto afficher = [this] { Command1_Click(); };
     Label1 = new QLabel(QStringLiteral("Saisir un ou plusieurs mots, ou leurs premières lettres :"),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -53,18 +52,17 @@ void Recherche::construire() {
     Text1->setAccessibleName(QStringLiteral("Mots cherchés"));
     Text1->setFont(QFont(QStringLiteral("Arial"), 10));
     Text1->installEventFilter(this);
+    dictionarywidgets::choisirParEntree(*Text1, afficher);
     twips_.place(*Text1, {240, 420, 6330, 315});
     connect(Text1, &QLineEdit::textChanged, this, &Recherche::Text1_Change);
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
+    List1 = dictionarywidgets::liste(*this, twips_, QStringLiteral("List1"), {240, 840, 6330, 4620},
+                                     afficher);
     List1->setAccessibleName(QStringLiteral("Pages trouvées"));
     List1->setFont(QFont(QStringLiteral("Verdana"), 8));
     List1->setWordWrap(true);
     List1->setAlternatingRowColors(true);
-    List1->installEventFilter(this);
-    twips_.place(*List1, {240, 840, 6330, 4620});
-    connect(List1, &QListWidget::itemDoubleClicked, this, &Recherche::Command1_Click);
+    dictionarywidgets::choisirParEntree(*List1, afficher);
 
     Label2 = new QLabel(QStringLiteral("Aucune page du cours ne contient ces mots."), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -72,14 +70,12 @@ void Recherche::construire() {
     twips_.place(*Label2, {360, 960, 6090, 495});
     Label2->hide();
 
+    using dictionarywidgets::Commande;
     Command1 = dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command1"),
-                                         QStringLiteral("Afficher"), dictionarywidgets::afficher,
-                                         {1320, 5640, 1695, 375});
-    connect(Command1, &QPushButton::clicked, this, &Recherche::Command1_Click);
-    Command2 = dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command2"),
-                                         QStringLiteral("Annuler"), dictionarywidgets::annuler,
-                                         {3720, 5640, 1695, 375});
-    connect(Command2, &QPushButton::clicked, this, &Recherche::Command2_Click);
+                                         Commande::Afficher, {1320, 5640}, afficher);
+    Command2 =
+        dictionarywidgets::bouton(*this, twips_, QStringLiteral("Command2"), Commande::Annuler,
+                                  {3720, 5640}, [this] { Command2_Click(); });
 }
 
 void Recherche::Text1_Change() {
@@ -123,14 +119,10 @@ void Recherche::Command2_Click() {
 }
 
 bool Recherche::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == Text1 || watched == List1) && event->type() == QEvent::KeyPress) {
+    // The arrows move through the pages found while the words are being typed.
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Command1_Click();
-            return true;
-        }
-        // The arrows move through the pages found while the words are being typed.
-        if (watched == Text1 && (key == Qt::Key_Down || key == Qt::Key_Up)) {
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
             QApplication::sendEvent(List1, event);
             return true;
         }

@@ -1,5 +1,6 @@
 #include "navigator/testing/navigationharness.h"
 #include "platform/richtext/richtextbox.h"
+#include "platform/testing/listitems.h"
 #include "search/recherche.h"
 #include "search/searchcommands.h"
 
@@ -13,13 +14,6 @@
 #include <QShortcut>
 
 namespace {
-
-QStringList items(const QListWidget& list) {
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i)
-        texts.append(list.item(i)->text());
-    return texts;
-}
 
 // What the keyboard sends for each character typed.
 void taper(QWidget* widget, const QString& texte) {
@@ -45,13 +39,7 @@ protected:
     }
 
     void puis(std::function<void(Recherche&)> act) {
-        fake.modalWindows.scriptNext([act](QDialog& dialog) {
-            auto* fenetre = qobject_cast<Recherche*>(&dialog);
-            EXPECT_NE(fenetre, nullptr) << dialog.objectName().toStdString();
-            if (fenetre)
-                act(*fenetre);
-            return dialog.result();
-        });
+        fake.modalWindows.scriptNextAs<Recherche>(std::move(act));
     }
 
     QAction* rechercher() { return m.findChild<QAction*>(QStringLiteral("rechercher")); }

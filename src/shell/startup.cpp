@@ -123,14 +123,6 @@ void disposerTables(Multim& m) {
     m.menugeneral->setGeometry(352, 99, 409, 413);
 }
 
-// Step 23: the keywords into `List1` in the file's order, and the index's list.
-void chargerMotsCles(Multim& m, DictionaryState& dictionnaire) {
-    const QStringList mots = lireMotsCles(dictionnaire.cheminDico);
-    m.List1->clear();
-    m.List1->addItems(mots);
-    retenirMotsCles(dictionnaire, mots);
-}
-
 // Step 25: entry label i shows the key of page i + 1.
 void legenderEntrees(Multim& m, const QString& cheminBase) {
     for (const auto& [i, label] : m.ettext) {
@@ -209,17 +201,14 @@ void demarrer(Platform& platform, Multim& m, ApplicationState& state) {
     disposerTables(m);
 
     state.cheminBase = repertoire + QStringLiteral("GLXNOV.glb");
-    state.dictionnaire.cheminDico = repertoire + QStringLiteral("GLX.DIC");
     if (readSignature(state.cheminBase) != signatureBase) {
         platform.processes.start(QStringLiteral("DEPLOY2.EXE"), {},
                                  Processes::WindowStyle::MaximisedFocus);
         platform.processes.endProgram();
     }
-    if (readRecord(state.dictionnaire.cheminDico, 1) != signatureDico)
-        executionImpossible(platform, QStringLiteral("Dictionnaire ") +
-                                          state.dictionnaire.cheminDico +
-                                          QStringLiteral(" introuvable"));
-    chargerMotsCles(m, state.dictionnaire);
+    // The main window's list holds the keywords in the file's order.
+    m.List1->clear();
+    m.List1->addItems(loadDictionary(platform, state.dictionnaire, repertoire));
     platform.events.processPending();
     platform.events.processPending();
 

@@ -61,7 +61,7 @@ protected:
             index = seen(dialog);
             return dialog.result();
         });
-        command4_Click(contexte);
+        ouvrirIndex(contexte);
         return index;
     }
 

@@ -159,8 +159,8 @@ void connecterDictionnaire(Multim& multim, ApplicationState& state) {
             handler(c);
         });
     };
-    relier(multim.command4, command4_Click);
-    relier(multim.Command1, Command1_Click);
+    relier(multim.command4, ouvrirIndex);
+    relier(multim.Command1, ouvrirLiens);
 }
 
 void connecterRecherche(Multim& multim, ApplicationState& state) {

@@ -46,7 +46,6 @@ public:
     FormLabel* noa;
     RichTextBox* Rtfexo;
     RichTextBox* memortf;
-    RichTextBox* text2;
     FormLabel* Image1;
     AnswerArea* Frame1;
     ControlArray<QRadioButton> Option1;

@@ -81,9 +81,6 @@ void Exo::build() {
     memortf = new RichTextBox(this);
     memortf->setObjectName(QStringLiteral("memortf"));
     memortf->hide();
-    text2 = new RichTextBox(this);
-    text2->setObjectName(QStringLiteral("text2"));
-    text2->hide();
     Image1 = image(this, QStringLiteral("Image1"), QPixmap());
     placeImage(twips, *Image1, 8640, 1920);
     Image1->hide();
