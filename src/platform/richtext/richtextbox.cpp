@@ -40,10 +40,32 @@ void RichTextBox::replaceDocument(QTextDocument* replacement) {
     // QTextEdit deletes its own first document itself; the later ones are ours.
     QTextDocument* previous = document()->parent() == this ? document() : nullptr;
     replacement->setDefaultFont(font());
+    // Without a page size the layout does nothing: the box gives the document its
+    // own width on taking it, sparing a first layout at an unbounded width.
+    replacement->setPageSize(QSizeF(0, 0));
     setDocument(replacement);
+    if (isHidden())
+        suspendLayout();
     connect(replacement, &QTextDocument::contentsChanged, this, [this] { plainTextValid = false; });
     plainTextValid = false;
     delete previous;
+}
+
+void RichTextBox::setVisible(bool visible) {
+    QTextEdit::setVisible(visible);
+    if (!visible)
+        suspendLayout();
+    else if (document()->pageSize().isNull())
+        setLineWrapColumnOrWidth(lineWrapColumnOrWidth()); // lays out at the box's width
+}
+
+// Qt lays out the whole document whenever the selection spans paragraphs, shown or
+// not. A hidden box draws nothing, so its document keeps no page size (the layout
+// then does nothing) and a fresh layout, dropping the one still working through the
+// document in the background, until the box is shown.
+void RichTextBox::suspendLayout() {
+    document()->setPageSize(QSizeF(0, 0));
+    document()->setDocumentLayout(nullptr);
 }
 
 void RichTextBox::paintEvent(QPaintEvent* event) {

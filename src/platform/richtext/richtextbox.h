@@ -31,6 +31,9 @@ public:
     // Replaces the content with the document read from RTF bytes.
     void loadRtf(const QByteArray& rtf);
 
+    // A hidden box lays nothing out: a large document costs no layout until shown.
+    void setVisible(bool visible) override;
+
     QString plainText() const;
     int plainLength() const;
 
@@ -79,6 +82,7 @@ private:
     int toCursorPosition(int boxPosition) const;
     int toBoxPosition(int cursorPosition) const;
     void replaceDocument(QTextDocument* document);
+    void suspendLayout();
 
     mutable QString cachedPlainText;
     mutable bool plainTextValid = false;

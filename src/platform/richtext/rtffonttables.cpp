@@ -39,6 +39,7 @@ void RtfReader::colourTableWord(QByteArrayView word, int parameter) {
 void RtfReader::fontTableText(QByteArrayView bytes) {
     if (fontBeingDefined < 0)
         return;
+    builtFormats.clear();
     FontEntry& font = fonts[fontBeingDefined];
     for (char byte : bytes) {
         if (byte == ';') {
@@ -54,6 +55,7 @@ void RtfReader::fontTableText(QByteArrayView bytes) {
 }
 
 void RtfReader::colourTableText(QByteArrayView bytes) {
+    builtFormats.clear();
     for (char byte : bytes) {
         if (byte != ';' || colours.size() >= largestColourTable)
             continue;

@@ -62,9 +62,10 @@ void RtfReader::flush() {
 
 QTextCharFormat RtfReader::characterFormat() {
     const RtfCharState& chars = state().chars;
-    if (formatBuilt && builtState == chars)
-        return format;
-    format = QTextCharFormat();
+    const auto built = builtFormats.constFind(chars);
+    if (built != builtFormats.constEnd())
+        return *built;
+    QTextCharFormat format;
     const auto font = fonts.constFind(chars.font);
     // A Symbol run is already mapped to Unicode: the document's font shows it.
     if (font != fonts.constEnd() && !font->symbol && !font->name.isEmpty())
@@ -93,8 +94,7 @@ QTextCharFormat RtfReader::characterFormat() {
         format.setProperty(richtextformats::charOffsetProperty, chars.raiseHalfPoints * 10);
         format.setBaselineOffset(chars.raiseHalfPoints / 2.0 / points * 100.0);
     }
-    builtState = chars;
-    formatBuilt = true;
+    builtFormats.insert(chars, format);
     return format;
 }
 

@@ -89,9 +89,9 @@ private:
 
     QByteArray pendingBytes;
     QString pendingText;
-    RtfCharState builtState;
-    QTextCharFormat format;
-    bool formatBuilt = false;
+    // Each character state's format, built once: a document switches between a few
+    // states thousands of times. Cleared when a font or colour is defined.
+    QHash<RtfCharState, QTextCharFormat> builtFormats;
     bool cellSeparatorPending = false;
 
     // The numbering of the old-style list paragraph being read.

@@ -2,6 +2,7 @@
 
 #include "platform/richtext/rtfnumbering.h"
 
+#include <QHashFunctions>
 #include <QList>
 #include <QTextOption>
 
@@ -26,6 +27,12 @@ struct RtfCharState {
 
     bool operator==(const RtfCharState&) const = default;
 };
+
+inline size_t qHash(const RtfCharState& s, size_t seed = 0) {
+    return qHashMulti(seed, s.font, s.halfPoints, s.bold, s.italic, s.underline, s.strike, s.hidden,
+                      s.foreground, s.background, s.script, s.raiseHalfPoints, s.capitals,
+                      s.smallCapitals);
+}
 
 struct RtfParagraphState {
     Qt::Alignment alignment = Qt::AlignLeft;
