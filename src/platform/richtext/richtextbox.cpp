@@ -6,6 +6,7 @@
 #include "platform/richtext/richtextformats.h"
 #include "platform/richtext/rtfreader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -64,8 +65,13 @@ void RichTextBox::setVisible(bool visible) {
 // then does nothing) and a fresh layout, dropping the one still working through the
 // document in the background, until the box is shown.
 void RichTextBox::suspendLayout() {
-    document()->setPageSize(QSizeF(0, 0));
-    document()->setDocumentLayout(nullptr);
+    QTextDocument* content = document();
+    if (content->pageSize().isNull())
+        return;
+    content->setPageSize(QSizeF(0, 0));
+    QPaintDevice* device = content->documentLayout()->paintDevice();
+    content->setDocumentLayout(nullptr); // the document makes itself a new one
+    content->documentLayout()->setPaintDevice(device);
 }
 
 void RichTextBox::paintEvent(QPaintEvent* event) {

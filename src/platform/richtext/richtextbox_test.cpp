@@ -189,6 +189,27 @@ TEST(RichTextBox, DrawsGeneratedListMarkersBesideTheText) {
     EXPECT_EQ(inkBetween(numbered, 0, margin + 23), 0);
 }
 
+// A hidden box holds a test's whole question document: what is cut from it must not
+// depend on its being shown, and once shown it draws its text again.
+TEST(RichTextBox, WorksHiddenAndDrawsItsTextOnceShownAgain) {
+    QWidget window;
+    window.resize(320, 140);
+    auto& box = *new RichTextBox(&window);
+    box.setGeometry(0, 0, 300, 120);
+    window.show();
+    box.hide();
+    box.loadRtf(questions);
+    EXPECT_EQ(cutStatement(box, 1), u"Quelle est l’unité ?\r\n"_qs);
+    RichTextBox statement;
+    statement.replaceSelection(box.selectedFragment());
+    statement.select(0, 1);
+    EXPECT_TRUE(statement.selectionBold());
+
+    box.show();
+    EXPECT_EQ(box.selectedText(), u"Quelle est l’unité ?\r\n"_qs);
+    EXPECT_GT(inkBetween(box, 0, 200), 0);
+}
+
 TEST(RichTextBox, LoadsOnlyReadableRtfFiles) {
     QTemporaryDir dir;
     auto write = [&](const char* name, const QByteArray& bytes) {

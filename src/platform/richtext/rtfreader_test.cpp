@@ -87,6 +87,35 @@ TEST(RtfReader, FormatsCharacters) {
     EXPECT_FALSE(at("p").font().bold());
 }
 
+TEST(RtfReader, GivesARunItsOwnFormatWhenAnEarlierOneComesBack) {
+    QTextDocument doc;
+    readRtf(document("{\\b a}{\\i b}{\\b c}{\\cf1 d}{\\cf2 e}{\\cf1 f}{\\i g}h{\\b i}"), doc);
+    const struct {
+        int position;
+        bool bold;
+        bool italic;
+        QColor colour;
+    } runs[] = {
+        {0, true, false, {}},
+        {1, false, true, {}},
+        {2, true, false, {}},
+        {3, false, false, Qt::red},
+        {4, false, false, QColor(0, 128, 0)},
+        {5, false, false, Qt::red},
+        {6, false, true, {}},
+        {7, false, false, {}},
+        {8, true, false, {}},
+    };
+    for (const auto& run : runs) {
+        const QTextCharFormat format = formatAt(doc, run.position);
+        EXPECT_EQ(format.font().bold(), run.bold) << run.position;
+        EXPECT_EQ(format.font().italic(), run.italic) << run.position;
+        EXPECT_EQ(format.foreground().color(),
+                  run.colour.isValid() ? run.colour : QColor(Qt::black))
+            << run.position;
+    }
+}
+
 TEST(RtfReader, FormatsParagraphsAndResetsThemOnPard) {
     QTextDocument doc;
     readRtf(document("\\qc\\li720\\ri360\\fi-360\\sb120\\sa240\\tqr\\tx1440\\tx3000 centre\\par "
