@@ -17,7 +17,7 @@
 #include "shell/applicationstate.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
-#include "tests/testfile.h"
+#include "quiz/testfile.h"
 
 #include <QApplication>
 #include <QDialog>
