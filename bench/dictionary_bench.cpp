@@ -5,15 +5,12 @@
 // key release in the index, and the median computing of the related-pages list.
 
 #include "benchfigures.h"
+#include "benchnavigator.h"
 #include "common/recordfile.h"
 #include "dictionary/coordon.h"
 #include "dictionary/dictionarycontext.h"
 #include "dictionary/dictionaryloading.h"
 #include "dictionary/dictionarylookup.h"
-#include "navigator/history.h"
-#include "navigator/multim.h"
-#include "navigator/navigation.h"
-#include "navigator/navigationstate.h"
 #include "platform/desktopplatform.h"
 
 #include <QApplication>
@@ -78,26 +75,9 @@ int main(int argc, char** argv) {
     benchfigures::print("dictionary_load_ms", benchfigures::median(chargements));
 
     DesktopPlatform desktop;
-    Multim m(15, 15);
-    NavigationState navigation;
-    reinitialiserHistorique(navigation);
-    qint16 videoEnCours = 0;
-    qint16 alerteEcran = 0;
-    const QString vide;
-    std::array<qint16, 31> hauteurs{};
-    NavigationContexte navigateur{m,
-                                  desktop.platform(),
-                                  navigation,
-                                  videoEnCours,
-                                  temporaire.path() + u'/',
-                                  vide,
-                                  vide,
-                                  hauteurs,
-                                  {},
-                                  {},
-                                  alerteEcran};
+    BenchNavigator banc(desktop.platform(), temporaire.path() + u'/');
     FenetresDictionnaire fenetres;
-    DictionnaireContexte contexte{navigateur, dico, fenetres};
+    DictionnaireContexte contexte{banc.navigateur, dico, fenetres};
     Coordon index(contexte);
     index.show();
     QCoreApplication::processEvents();

@@ -6,12 +6,9 @@
 // picture), and the median move of a walk back and forth through the history.
 
 #include "benchfigures.h"
+#include "benchnavigator.h"
 #include "common/recordfile.h"
 #include "navigator/contentdatabase.h"
-#include "navigator/history.h"
-#include "navigator/multim.h"
-#include "navigator/navigation.h"
-#include "navigator/navigationstate.h"
 #include "platform/desktopplatform.h"
 #include "platform/richtext/richtextbox.h"
 #include "platform/richtext/rtfreader.h"
@@ -102,25 +99,9 @@ int main(int argc, char** argv) {
     benchfigures::settle();
 
     DesktopPlatform desktop;
-    Multim m(15, 15);
-    NavigationState state;
-    reinitialiserHistorique(state);
-    qint16 videoEnCours = 0;
-    qint16 alerteEcran = 0;
-    const QString repertoireDonnees;
-    const QString cheminBase = dossier.filePath(QStringLiteral("GLXNOV.glb"));
-    std::array<qint16, 31> hauteurs{};
-    NavigationContexte navigateur{m,
-                                  desktop.platform(),
-                                  state,
-                                  videoEnCours,
-                                  temporaire.path() + u'/',
-                                  repertoireDonnees,
-                                  cheminBase,
-                                  hauteurs,
-                                  [](const QString&) { return QString(); },
-                                  {},
-                                  alerteEcran};
+    BenchNavigator banc(desktop.platform(), temporaire.path() + u'/');
+    Multim& m = banc.m;
+    NavigationContexte& navigateur = banc.navigateur;
     connecterNavigation(navigateur);
     m.show();
     QCoreApplication::processEvents();
@@ -136,7 +117,7 @@ int main(int argc, char** argv) {
             benchfigures::milliseconds([&] { aller(cleDePage(dernierePageAdressable)); }));
         lectures.push_back(benchfigures::milliseconds([&] { lireSansNavigateur(dossier); }));
     }
-    if (state.cleCourante != cleDePage(dernierePageAdressable) || !m.texteur->isVisible())
+    if (banc.state.cleCourante != cleDePage(dernierePageAdressable) || !m.texteur->isVisible())
         std::fprintf(stderr, "navigator_bench: the last page was not shown\n");
     benchfigures::print("page_change_ms", benchfigures::median(changements));
     benchfigures::print("page_read_ms", benchfigures::median(lectures));

@@ -14,10 +14,10 @@
 #include "platform/desktopplatform.h"
 #include "platform/diskfiles.h"
 #include "platform/forms/formlabel.h"
+#include "quiz/testfile.h"
 #include "shell/applicationstate.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
-#include "tests/testfile.h"
 
 #include <QApplication>
 #include <QDialog>

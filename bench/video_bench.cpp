@@ -5,14 +5,11 @@
 // Prints one figure: a first video is once per process, so runs are processes.
 
 #include "benchfigures.h"
+#include "benchnavigator.h"
 #include "common/recordfile.h"
 #include "media/videocontext.h"
 #include "media/videoplayer.h"
 #include "navigator/contentdatabase.h"
-#include "navigator/history.h"
-#include "navigator/multim.h"
-#include "navigator/navigation.h"
-#include "navigator/navigationstate.h"
 #include "platform/desktopplatform.h"
 #include "platform/forms/picturebox.h"
 #include "platform/qtmediacontrol.h"
@@ -83,16 +80,11 @@ double parLeNavigateur(const QString& repertoire) {
     Platform platform{reelle.messages,       reelle.modalWindows, reelle.events, reelle.screen,
                       reelle.processes,      reelle.files,        reelle.drives, lecteur,
                       reelle.desktopWindows, reelle.helpViewer};
-    Multim m(15, 15);
-    NavigationState navigation;
-    reinitialiserHistorique(navigation);
-    qint16 videoEnCours = 0;
-    qint16 alerteEcran = 0;
+    BenchNavigator banc(platform, repertoire);
+    Multim& m = banc.m;
+    NavigationContexte& navigateur = banc.navigateur;
     const QString vide;
-    const QString cheminBase = repertoire + QStringLiteral("GLXNOV.glb");
-    std::array<qint16, 31> hauteurs{};
-    NavigationContexte navigateur{m,          platform, navigation, videoEnCours, repertoire, vide,
-                                  cheminBase, hauteurs, {},         {},           alerteEcran};
+    const QString& cheminBase = banc.cheminBase;
     VideoContexte video{navigateur, vide, {}};
     const PageVideo page = premierePageVideo(cheminBase);
     if (page.cle.isEmpty()) {

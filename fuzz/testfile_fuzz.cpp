@@ -3,10 +3,10 @@
 
 #include "common/windows1252.h"
 #include "fuzzfiles.h"
-#include "tests/answermatching.h"
-#include "tests/statementrange.h"
-#include "tests/testcheck.h"
-#include "tests/testfile.h"
+#include "quiz/answermatching.h"
+#include "quiz/statementrange.h"
+#include "quiz/testcheck.h"
+#include "quiz/testfile.h"
 
 #include <QTemporaryDir>
 #include <cstddef>

@@ -1,12 +1,13 @@
 #include "calculator/machinebackground.h"
 
+#include "common/numerictext.h"
+
 #include <QPainter>
-#include <cmath>
 
 void paintMachineBackground(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int x = 0; x <= 301; ++x) {
-        const int g = int(std::nearbyint(200 - x / 2.0)); // ties to even
+        const int g = arrondi(200 - x / 2.0);
         painter.setPen(QColor(g, g + 50, g + 50));
         painter.drawLine(x, 0, x, 430);
     }

@@ -1,21 +1,15 @@
 #include "display/displaymeasures.h"
 
+#include "common/numerictext.h"
 #include "platform/screen.h"
-
-#include <cmath>
 
 namespace {
 
-// The default rounding mode rounds half to even.
-qint64 roundHalfEven(double value) {
-    return static_cast<qint64>(std::nearbyint(value));
-}
-
 int pixels(double twips, double twipsPerPixel) {
-    qint64 divisor = roundHalfEven(twipsPerPixel);
+    int divisor = arrondi(twipsPerPixel);
     if (divisor == 0)
         divisor = 15;
-    return static_cast<int>(roundHalfEven(twips) / divisor);
+    return arrondi(twips) / divisor;
 }
 
 } // namespace

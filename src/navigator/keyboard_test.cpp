@@ -26,13 +26,7 @@ namespace {
 class Keyboard : public NavigationHarness {
 protected:
     Keyboard() {
-        std::copy(chapterheights::unfolded.begin(), chapterheights::unfolded.end(),
-                  hauteurs.begin());
-        for (const auto& [i, chapitre] : m.chapi)
-            m.twips().setHeight(*chapitre, hauteurChapitrePlie);
-        tablelayout::empilerChapitres(m, true);
-        tablelayout::empilerChapitres(m, false);
-        connecterFenetre(navigateur);
+        connecterAvecTablesPliees();
         m.show();
         m.activateWindow();
         QApplication::processEvents();

@@ -33,15 +33,7 @@ namespace {
 // The main window on the general summary as start-up leaves it.
 class Navigation : public NavigationHarness {
 protected:
-    Navigation() {
-        std::copy(chapterheights::unfolded.begin(), chapterheights::unfolded.end(),
-                  hauteurs.begin());
-        for (const auto& [i, chapitre] : m.chapi)
-            m.twips().setHeight(*chapitre, hauteurChapitrePlie);
-        tablelayout::empilerChapitres(m, true);
-        tablelayout::empilerChapitres(m, false);
-        connecterFenetre(navigateur);
-    }
+    Navigation() { connecterAvecTablesPliees(); }
 
     int hauteur(int chapitre) const { return m.twips().rect(*m.chapi(chapitre)).height(); }
 

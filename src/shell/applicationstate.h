@@ -7,7 +7,7 @@
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
 #include "search/searchstate.h"
-#include "tests/testsession.h"
+#include "quiz/testsession.h"
 
 #include <QString>
 #include <array>

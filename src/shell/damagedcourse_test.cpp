@@ -14,7 +14,7 @@
 #include "shell/applicationstate.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
-#include "tests/exo.h"
+#include "quiz/exo.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "navigator/testing/navigationharness.h"
 #include "platform/testing/fakedisplaymodes.h"
 #include "shell/fermeur.h"
-#include "tests/feedbackwindows.h"
+#include "quiz/feedbackwindows.h"
 
 #include <functional>
 #include <string>

@@ -22,8 +22,8 @@
 #include "shell/locations.h"
 #include "shell/modulecommands.h"
 #include "shell/shutdown.h"
-#include "tests/testcommands.h"
-#include "tests/testwindowcontext.h"
+#include "quiz/testcommands.h"
+#include "quiz/testwindowcontext.h"
 
 #include <QAction>
 #include <QCursor>

@@ -6,8 +6,8 @@
 #include "platform/testing/fakeplatform.h"
 #include "shell/applicationstate.h"
 #include "shell/wiring.h"
-#include "tests/exo.h"
-#include "tests/feedbackwindows.h"
+#include "quiz/exo.h"
+#include "quiz/feedbackwindows.h"
 
 #include <QAction>
 #include <QDialog>

@@ -6,8 +6,8 @@
 #include "navigator/chapterentries.h"
 #include "navigator/contentdatabase.h"
 #include "navigator/namedpages.h"
-#include "tests/testcheck.h"
-#include "tests/testfile.h"
+#include "quiz/testcheck.h"
+#include "quiz/testfile.h"
 #include "tools/coursepack/recordlayout.h"
 
 #include <QDirIterator>

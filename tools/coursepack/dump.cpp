@@ -1,7 +1,7 @@
 #include "tools/coursepack/dump.h"
 
 #include "common/recordfile.h"
-#include "tests/testfile.h"
+#include "quiz/testfile.h"
 #include "tools/coursepack/recordlayout.h"
 
 #include <QFileInfo>

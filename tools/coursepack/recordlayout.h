@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/testfile.h"
+#include "quiz/testfile.h"
 #include "tools/coursepack/course.h"
 
 #include <QString>

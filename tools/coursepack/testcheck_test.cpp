@@ -1,4 +1,4 @@
-#include "tests/testcheck.h"
+#include "quiz/testcheck.h"
 #include "tools/coursepack/build.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "tools/coursepack/tryanswer.h"
 
-#include "tests/answermatching.h"
+#include "quiz/answermatching.h"
 
 bool tryAnswer(const QString& motCle, const QString& answer, QTextStream& out) {
     const bool right = reponseCorrespond(answer, motCle) == 1;

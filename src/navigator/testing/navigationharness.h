@@ -1,14 +1,19 @@
 #pragma once
 
+#include "navigator/chapterheights.h"
 #include "navigator/history.h"
 #include "navigator/multim.h"
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
+#include "navigator/tablefolding.h"
+#include "navigator/tablelayout.h"
 #include "navigator/windowevents.h"
 #include "platform/testing/fakeplatform.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFrame>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 // The fixture course (FIXTURE_APP) copied into a fresh application folder, the main
@@ -20,6 +25,18 @@ protected:
         for (const QString& name : fixture.entryList(QDir::Files))
             QFile::copy(fixture.filePath(name), fake.appPath(name));
         reinitialiserHistorique(state);
+    }
+
+    // The tables as start-up lays them out, every chapter folded, and the window's
+    // events connected.
+    void connecterAvecTablesPliees() {
+        std::copy(chapterheights::unfolded.begin(), chapterheights::unfolded.end(),
+                  hauteurs.begin());
+        for (const auto& [i, chapitre] : m.chapi)
+            m.twips().setHeight(*chapitre, hauteurChapitrePlie);
+        tablelayout::empilerChapitres(m, true);
+        tablelayout::empilerChapitres(m, false);
+        connecterFenetre(navigateur);
     }
 
     FakePlatform fake;
