@@ -190,7 +190,8 @@ TEST(RichTextBox, DrawsGeneratedListMarkersBesideTheText) {
 }
 
 // A hidden box holds a test's whole question document: what is cut from it must not
-// depend on its being shown, and once shown it draws its text again.
+// depend on its being shown, and once shown it draws its text again (a document short
+// enough that no scroll bar comes and lays it out anyway).
 TEST(RichTextBox, WorksHiddenAndDrawsItsTextOnceShownAgain) {
     QWidget window;
     window.resize(320, 140);
@@ -198,7 +199,7 @@ TEST(RichTextBox, WorksHiddenAndDrawsItsTextOnceShownAgain) {
     box.setGeometry(0, 0, 300, 120);
     window.show();
     box.hide();
-    box.loadRtf(questions);
+    box.loadRtf(document("#RP-01\\par {\\b Quelle} est l\\'92unit\\'e9 ?\\par #-o-O-o-#"));
     EXPECT_EQ(cutStatement(box, 1), u"Quelle est l’unité ?\r\n"_qs);
     RichTextBox statement;
     statement.replaceSelection(box.selectedFragment());
