@@ -6,8 +6,8 @@
 #include "modules/modulestate.h"
 #include "navigator/navigation.h"
 #include "navigator/navigationstate.h"
-#include "search/searchstate.h"
 #include "quiz/testsession.h"
+#include "search/searchstate.h"
 
 #include <QString>
 #include <array>

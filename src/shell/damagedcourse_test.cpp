@@ -11,10 +11,10 @@
 #include "platform/forms/formlabel.h"
 #include "platform/richtext/richtextbox.h"
 #include "platform/testing/fakeplatform.h"
+#include "quiz/exo.h"
 #include "shell/applicationstate.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
-#include "quiz/exo.h"
 
 #include <QCheckBox>
 #include <QDir>

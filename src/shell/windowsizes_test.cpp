@@ -6,8 +6,8 @@
 #include "display/form1.h"
 #include "navigator/testing/navigationharness.h"
 #include "platform/testing/fakedisplaymodes.h"
-#include "shell/fermeur.h"
 #include "quiz/feedbackwindows.h"
+#include "shell/fermeur.h"
 
 #include <functional>
 #include <string>

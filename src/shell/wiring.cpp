@@ -17,13 +17,13 @@
 #include "platform/forms/formlabel.h"
 #include "platform/forms/picturebox.h"
 #include "platform/mediacontrol.h"
+#include "quiz/testcommands.h"
+#include "quiz/testwindowcontext.h"
 #include "search/searchcommands.h"
 #include "shell/applicationstate.h"
 #include "shell/locations.h"
 #include "shell/modulecommands.h"
 #include "shell/shutdown.h"
-#include "quiz/testcommands.h"
-#include "quiz/testwindowcontext.h"
 
 #include <QAction>
 #include <QCursor>

@@ -4,10 +4,10 @@
 #include "platform/forms/picturebox.h"
 #include "platform/richtext/richtextbox.h"
 #include "platform/testing/fakeplatform.h"
-#include "shell/applicationstate.h"
-#include "shell/wiring.h"
 #include "quiz/exo.h"
 #include "quiz/feedbackwindows.h"
+#include "shell/applicationstate.h"
+#include "shell/wiring.h"
 
 #include <QAction>
 #include <QDialog>
