@@ -13,17 +13,6 @@ form="Résolution écran"
 apply_at=(56 318)
 close_at=(56 406)
 
-# wait_for SECONDS COMMAND...: true as soon as the command succeeds.
-wait_for() {
-    local tries=$(($1 * 10))
-    shift
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # add_mode WIDTH HEIGHT: the mode created on the screen's output; the helper stays
 # connected for the whole scenario, since the server forgets a mode with its creator.
 add_mode() {

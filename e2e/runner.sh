@@ -174,6 +174,17 @@ window_of_width() {
     [ -n "$found" ] && echo "$found"
 }
 
+# wait_for SECONDS COMMAND...: true as soon as the command succeeds.
+wait_for() {
+    local tries=$(($1 * 10))
+    shift
+    while ((tries-- > 0)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # no_window TITLE: true when no visible window has that title.
 no_window() {
     [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true)" ]

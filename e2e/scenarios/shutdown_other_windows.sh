@@ -33,11 +33,7 @@ click "$window" 714 76 # &Quitter
 wait_window "Quitter" 10 >/dev/null || fail "no confirmation"
 press "Quitter" Return # OK
 navigator_ended 10 || fail "the navigator did not end"
-tries=100
-until no_window "Ordalis"; do
-    ((tries-- > 0)) || fail "the module was not asked to quit"
-    sleep 0.1
-done
+wait_for 10 no_window "Ordalis" || fail "the module was not asked to quit"
 sleep 1 # the other window would have had its request with the module's
 shot "2-closed"
 kill -0 "$other" 2>/dev/null || fail "the other program was closed"

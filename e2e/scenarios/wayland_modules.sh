@@ -32,11 +32,7 @@ question=$(click_for "Quitter" "$window" 714 76) || fail "no confirmation" # &Qu
 sleep 0.3
 key_to "$question" Return # OK
 navigator_ended 10 || fail "the navigator did not end"
-tries=100
-until no_window "Ordalis"; do
-    ((tries-- > 0)) || fail "the module was not asked to quit"
-    sleep 0.1
-done
+wait_for 10 no_window "Ordalis" || fail "the module was not asked to quit"
 sleep 0.5
 expect_record TEMPO.GXS 1 "NON"
 started_program EPILOG.EXE 10 || fail "the exit program did not start"
