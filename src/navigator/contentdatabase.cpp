@@ -67,8 +67,13 @@ PageRecord readPage(const QString& databasePath, int page) {
     return record;
 }
 
-QString readKey(const QString& databasePath, int page) {
+QString readKey(RecordFile& database, int page) {
     if (page < 1 || page > dernierePageAdressable)
         return {};
-    return RecordFile(databasePath, RecordFile::Mode::ReadUnchanging).read(recordOfSlot(page, 0));
+    return database.read(recordOfSlot(page, 0));
+}
+
+QString readKey(const QString& databasePath, int page) {
+    RecordFile database(databasePath, RecordFile::Mode::ReadUnchanging);
+    return readKey(database, page);
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+class RecordFile;
+
 // GLXNOV.glb: record 1 holds the signature, page n the ten records 10n to 10n + 9.
 // Each call opens the file, reads and closes it, so a file changed on disk is seen
 // at the next call.
@@ -34,5 +36,7 @@ std::optional<int> findPage(const QString& databasePath, const QString& key);
 
 PageRecord readPage(const QString& databasePath, int page);
 QString readKey(const QString& databasePath, int page);
+// The same from a database already open, for a run of keys read at once.
+QString readKey(RecordFile& database, int page);
 
 int recordOfSlot(int page, int slot);

@@ -125,11 +125,12 @@ void disposerTables(Multim& m) {
 
 // Step 25: entry label i shows the key of page i + 1.
 void legenderEntrees(Multim& m, const QString& cheminBase) {
+    RecordFile base(cheminBase, RecordFile::Mode::ReadUnchanging);
     for (const auto& [i, label] : m.ettext) {
         QFont font = label->font();
         font.setFamily(QStringLiteral("Arial"));
         label->setFont(font);
-        label->setText(readKey(cheminBase, i + 1));
+        label->setText(readKey(base, i + 1));
         label->setAccessibleName(label->text());
     }
     for (const auto& [i, label] : m.etsout) {
