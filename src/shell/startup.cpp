@@ -131,7 +131,6 @@ void legenderEntrees(Multim& m, const QString& cheminBase) {
         font.setFamily(QStringLiteral("Arial"));
         label->setFont(font);
         label->setText(readKey(base, i + 1));
-        label->setAccessibleName(label->text());
     }
     for (const auto& [i, label] : m.etsout) {
         QFont font = label->font();
