@@ -31,6 +31,7 @@ Multim::Multim(double twipsPerPixelX, double twipsPerPixelY, QWidget* parent)
     resize(d::clientWidth, d::clientHeight);
     setAutoFillBackground(true);
     setMouseTracking(true);
+    hand_ = handCursor(picture(u"hand", devicePixelRatioF()));
     buildPage();
     buildSummaries();
     buildTables();
@@ -162,7 +163,7 @@ void Multim::buildMedia() {
     Imagexe = image(this, u"Imagexe", -1, picture(u"module1", devicePixelRatioF()), QString());
     Imagexe->setAccessibleName(QStringLiteral("Module de simulation"));
     Imagexe->move(d::Imagexe);
-    setPointer(*Imagexe, PointerKind::Custom, handCursor(picture(u"hand", devicePixelRatioF())));
+    setPointer(*Imagexe, PointerKind::Custom, hand_);
     Imagexe->hide();
     Labelexe = label(this, u"Labelexe", -1, QString());
     Labelexe->setGeometry(d::Labelexe);
@@ -187,7 +188,7 @@ void Multim::buildMedia() {
             image(label15, u"Image4", i, picture(d::playbackPictures[i], devicePixelRatioF()),
                   d::playbackTooltips[i].toString());
         button->move(4 + i * d::Image4Pitch, 4);
-        button->setCursor(handCursor(picture(u"hand", devicePixelRatioF())));
+        button->setCursor(hand_);
         Image4.add(i, button);
     }
     label15->hide();

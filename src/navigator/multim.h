@@ -3,6 +3,7 @@
 #include "platform/forms/controlarray.h"
 #include "platform/forms/twips.h"
 
+#include <QCursor>
 #include <QWidget>
 #include <functional>
 
@@ -145,6 +146,8 @@ private:
     void buildKeyboardAccess();
 
     TwipsScale twips_;
+    // The pointing hand over every link, made once: a cursor from a picture is costly.
+    QCursor hand_;
     QSize outerSize_;
     QSize fittedMargins_;
 };

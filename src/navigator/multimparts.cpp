@@ -4,6 +4,7 @@
 #include "platform/forms/formlabel.h"
 
 #include <QFrame>
+#include <QPixmapCache>
 
 QString multimparts::objectName(QStringView design, int index) {
     return index < 0 ? design.toString() : design.toString() + u'_' + QString::number(index);
@@ -41,6 +42,14 @@ FormLabel* multimparts::image(QWidget* parent, QStringView design, int index,
 }
 
 QPixmap multimparts::picture(QStringView name, qreal ratio) {
-    return QPixmap::fromImage(
-        readPicture(QStringLiteral(":/multim/") + name.toString() + QStringLiteral(".png"), ratio));
+    // The window shows the same few icons on every chapter and module: each is decoded
+    // once, and the copies share its pixels.
+    const QString path = QStringLiteral(":/multim/") + name.toString() + QStringLiteral(".png");
+    const QString key = path + u'@' + QString::number(ratio);
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
+    cached = QPixmap::fromImage(readPicture(path, ratio));
+    QPixmapCache::insert(key, cached);
+    return cached;
 }

@@ -23,7 +23,7 @@ FormLabel* image(QWidget* parent, QStringView design, int index, const QPixmap& 
                  const QString& tooltip);
 
 // A picture drawn for the main window, from the resources, at the device pixel ratio
-// of the window that shows it.
+// of the window that shows it. Read once per ratio; every caller shares the pixels.
 QPixmap picture(QStringView name, qreal ratio);
 
 } // namespace multimparts

@@ -92,8 +92,7 @@ void Multim::buildModules() {
                       moduleName);
             twips_.setLeft(*icon, left);
             twips_.setTop(*icon, top);
-            setPointer(*icon, PointerKind::Custom,
-                       handCursor(picture(u"hand", devicePixelRatioF())));
+            setPointer(*icon, PointerKind::Custom, hand_);
             Image6.add(n, icon);
             FormLabel* text = label(box, u"Label10", n, moduleName);
             twips_.place(*text, {left + d::moduleLabelOffset, top, d::moduleLabelWidth, 480});

@@ -8,7 +8,6 @@
 #include "navigator/multimparts.h"
 #include "navigator/sectiontitles.h"
 #include "platform/forms/formlabel.h"
-#include "platform/forms/pointers.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -81,12 +80,11 @@ void Multim::buildTables() {
     for (int i = 0; i < chapterentries::chapterCount; ++i)
         buildChapter(i, i < 10 ? *tablematchi : *tablematphy);
     // Element 0 of each array holds the cursor image the others receive at start-up.
-    const QCursor hand = handCursor(picture(u"hand", devicePixelRatioF()));
     for (QWidget* control :
          {static_cast<QWidget*>(btpm(0)), static_cast<QWidget*>(icoess(0)),
           static_cast<QWidget*>(testcours(0)), static_cast<QWidget*>(essentiel(0)),
           static_cast<QWidget*>(Label14(0)), static_cast<QWidget*>(ettext(0))})
-        control->setCursor(hand);
+        control->setCursor(hand_);
 }
 
 void Multim::buildChapter(int i, QFrame& table) {
