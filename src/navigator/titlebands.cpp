@@ -26,14 +26,14 @@ void peindreBandeaux(PictureBox& titre, PictureBox& bastitre, int style) {
             const QColor colour = famille == Famille::Bleue   ? QColor(195 + y, h, 255)
                                   : famille == Famille::Verte ? QColor(195 + y, 255, h)
                                                               : QColor(255, h, 195 + y);
-            titre.drawLine({0, y}, {titre.width(), y}, colour);
+            titre.fillBox({0, y, titre.width(), 1}, colour);
         }
         bastitre.clear();
         for (int y = 30; y >= 0; --y) {
             const QColor colour = famille == Famille::Bleue   ? QColor(255 - 2 * y, 255 - y, 255)
                                   : famille == Famille::Verte ? QColor(255 - 2 * y, 255, 255 - y)
                                                               : QColor(255, 255 - y, 255 - 2 * y);
-            bastitre.drawLine({0, y}, {bastitre.width(), y}, colour);
+            bastitre.fillBox({0, y, bastitre.width(), 1}, colour);
         }
     }
     titre.update();

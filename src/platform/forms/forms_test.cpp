@@ -249,13 +249,14 @@ TEST(PictureBox, TellsOfEachPictureItReadsAndOfNoFailedRead) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST(PictureBox, DrawsLinesOnASurfaceAsLargeAsTheBox) {
+TEST(PictureBox, FillsBoxesOnASurfaceAsLargeAsTheBox) {
     PictureBox box;
     box.resize(50, 10);
     box.clear();
-    box.drawLine({0, 3}, {50, 3}, QColor(1, 2, 3));
+    box.fillBox({0, 3, 50, 1}, QColor(1, 2, 3));
     EXPECT_EQ(box.surface().size(), QSize(50, 10));
     EXPECT_EQ(box.surface().pixelColor(49, 3), QColor(1, 2, 3));
+    EXPECT_NE(box.surface().pixelColor(49, 4), QColor(1, 2, 3));
 }
 
 // Also run on a screen scaled 2× (QT_SCALE_FACTOR=2), where the box shows the dense
@@ -274,7 +275,7 @@ TEST(PictureBoxAtTheScreensRatio, ShowsThePictureForItsScreenAndDrawsSharp) {
     box.clearPicture();
     box.resize(50, 10);
     box.clear();
-    box.drawLine({0, 3}, {50, 3}, QColor(1, 2, 3));
+    box.fillBox({0, 3, 50, 1}, QColor(1, 2, 3));
     EXPECT_EQ(box.surface().size(), QSize(50, 10) * ratio);
     EXPECT_EQ(box.surface().devicePixelRatio(), ratio);
     EXPECT_EQ(box.surface().pixelColor(int(49 * ratio), int(3 * ratio)), QColor(1, 2, 3));

@@ -42,10 +42,9 @@ void PictureBox::clear() {
     update();
 }
 
-void PictureBox::drawLine(QPoint from, QPoint to, const QColor& colour) {
+void PictureBox::fillBox(const QRect& box, const QColor& colour) {
     QPainter painter(&surface_);
-    painter.setPen(colour);
-    painter.drawLine(from, to);
+    painter.fillRect(box, colour);
     update();
 }
 

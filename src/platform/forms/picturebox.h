@@ -4,9 +4,9 @@
 #include <QImage>
 
 // A picture box: a drawing surface that shows a loaded picture (and takes its size)
-// and on which lines and text are drawn in its own pixel coordinates. Text goes at
+// and on which boxes and text are drawn in its own pixel coordinates. Text goes at
 // the current print position, as the forms toolkit prints. The surface has as many
-// device pixels as the screen gives the box, so lines and text stay sharp at 2×.
+// device pixels as the screen gives the box, so boxes and text stay sharp at 2×.
 class PictureBox : public QFrame {
     Q_OBJECT
 
@@ -25,7 +25,9 @@ public:
 
     // Clears the drawing (to the background colour).
     void clear();
-    void drawLine(QPoint from, QPoint to, const QColor& colour);
+    // A box one pixel high is a line: filled rather than stroked, it costs a copy of
+    // the colour instead of a blend per pixel.
+    void fillBox(const QRect& box, const QColor& colour);
     void setPrintFont(const QFont& font) { printFont_ = font; }
     void setPrintColour(const QColor& colour) { printColour_ = colour; }
     void moveTo(QPoint position) { printPosition_ = position; }
