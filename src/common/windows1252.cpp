@@ -1,49 +1,52 @@
 #include "common/windows1252.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <algorithm>
 #include <array>
 
 namespace windows1252 {
 
 namespace {
 
-// The character of each byte, asked of the converter once: setting a converter up
-// costs far more than decoding one record. Windows-1252 decodes byte by byte.
-struct ByteTable {
-    std::array<QChar, 256> characters;
-    bool oneCharacterEach = true;
+// Windows-1252 is Latin-1 but for the bytes 0x80 to 0x9F. Written out here: Qt's own
+// converter for this code page loads the ICU library and its tables, two megabytes
+// of memory and a slower start for a program that only reads its own course files.
+// The five bytes the code page leaves undefined stand for the control characters of
+// the same number, as the usual converters read them.
+constexpr std::array<char16_t, 32> from0x80 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-    ByteTable() {
-        QStringDecoder decoder("windows-1252");
-        for (int byte = 0; byte < 256; ++byte) {
-            const QString decoded = decoder.decode(QByteArray(1, char(byte)));
-            oneCharacterEach = oneCharacterEach && decoded.size() == 1;
-            characters[byte] = decoded.isEmpty() ? QChar() : decoded.front();
-        }
-    }
-};
+bool sameAsLatin1(char16_t character) {
+    return character < 0x80 || (character >= 0xA0 && character <= 0xFF);
+}
 
 } // namespace
 
 QString decode(const QByteArray& bytes) {
-    static const ByteTable table;
-    if (!table.oneCharacterEach) {
-        QStringDecoder decoder("windows-1252");
-        return decoder.decode(bytes);
-    }
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
-    for (const char byte : bytes)
-        *out++ = table.characters[static_cast<unsigned char>(byte)];
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = QChar(sameAsLatin1(byte) ? char16_t(byte) : from0x80[byte - 0x80]);
+    }
     return text;
 }
 
 std::optional<QByteArray> encode(const QString& text) {
-    QStringEncoder encoder("windows-1252");
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const char16_t character = c.unicode();
+        if (sameAsLatin1(character)) {
+            *out++ = char(character);
+            continue;
+        }
+        const auto found = std::find(from0x80.begin(), from0x80.end(), character);
+        if (found == from0x80.end())
+            return std::nullopt;
+        *out++ = char(0x80 + (found - from0x80.begin()));
+    }
     return bytes;
 }
 
