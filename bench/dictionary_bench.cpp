@@ -71,6 +71,8 @@ int main(int argc, char** argv) {
             const QStringList mots = lireMotsCles(cheminDico);
             liste.addItems(mots);
             retenirMotsCles(dico, mots);
+            // The sort as well, which waits for the index's first opening.
+            motsClesTries(dico);
         }));
     benchfigures::print("dictionary_load_ms", benchfigures::median(chargements));
 

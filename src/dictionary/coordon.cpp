@@ -1,6 +1,7 @@
 #include "dictionary/coordon.h"
 
 #include "common/spaces.h"
+#include "dictionary/dictionaryloading.h"
 #include "dictionary/dictionarywidgets.h"
 #include "navigator/multimparts.h"
 #include "navigator/navigation.h"
@@ -56,10 +57,10 @@ void Coordon::construire() {
 }
 
 void Coordon::remplir() {
-    const DictionaryState& dico = contexte_.dico;
+    DictionaryState& dico = contexte_.dico;
     if (!dico.aDesMotsCles())
         return;
-    List2->addItems(dico.motsCles);
+    List2->addItems(motsClesTries(dico));
     dictionarywidgets::selectionnerEnHaut(
         *List2, std::clamp<int>(dico.positionIndex, 0, List2->count() - 1));
     Text1->clear();

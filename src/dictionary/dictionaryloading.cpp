@@ -49,8 +49,18 @@ QStringList motsClesDistincts(const QStringList& motsLus) {
 
 void retenirMotsCles(DictionaryState& state, const QStringList& motsLus) {
     state.finDico = qint16(2 * motsLus.size());
-    state.motsCles = motsClesDistincts(motsLus);
-    state.dernierMotCle = qint16(state.motsCles.size() - 1);
+    state.motsLus = motsLus;
+    state.motsCles.clear();
+    const QSet<QString> distincts(motsLus.begin(), motsLus.end());
+    state.dernierMotCle = qint16(distincts.size() - 1);
+}
+
+const QStringList& motsClesTries(DictionaryState& state) {
+    if (!state.motsLus.isEmpty()) {
+        state.motsCles = motsClesDistincts(state.motsLus);
+        state.motsLus.clear();
+    }
+    return state.motsCles;
 }
 
 QStringList loadDictionary(Platform& platform, DictionaryState& state, const QString& repertoire) {

@@ -11,8 +11,12 @@ QStringList lireMotsCles(const QString& cheminDico);
 // next to each other so that dropping equal neighbours leaves one of each.
 QStringList motsClesDistincts(const QStringList& motsLus);
 
-// Fills the state from the keywords read in the file's order.
+// Fills the state from the keywords read in the file's order; they are sorted when
+// first asked for.
 void retenirMotsCles(DictionaryState& state, const QStringList& motsLus);
+
+// `motsCles`, sorted from the keywords read on the first call.
+const QStringList& motsClesTries(DictionaryState& state);
 
 struct Platform;
 

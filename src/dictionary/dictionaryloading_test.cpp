@@ -61,5 +61,5 @@ TEST(DictionaryLoading, StateCountsRecordsAndMarksAnEmptyIndex) {
     EXPECT_EQ(state.finDico, 4);
     EXPECT_EQ(state.dernierMotCle, 0);
     EXPECT_TRUE(state.aDesMotsCles());
-    EXPECT_EQ(state.motsCles, QStringList{"seul"});
+    EXPECT_EQ(motsClesTries(state), QStringList{"seul"});
 }

@@ -9,7 +9,11 @@ inline const QString signatureDico = QStringLiteral("DICO GL");
 
 struct DictionaryState {
     QString cheminDico;
-    QStringList motsCles;      // distinct keywords, in the index's order
+    // The keywords as read, in the file's order, until the index first asks for them
+    // sorted (`motsClesTries`): sorting needs the collation library, two megabytes that
+    // start-up does without.
+    QStringList motsLus;
+    QStringList motsCles;      // distinct keywords, in the index's order, once sorted
     qint16 dernierMotCle = -1; // index of the last keyword, −1 when there is none
     qint16 finDico = 0;        // number of the last keyword record
 

@@ -37,6 +37,8 @@ protected:
     DictionaryWindows() {
         dico.cheminDico = fake.appPath(QStringLiteral("GLX.DIC"));
         retenirMotsCles(dico, lireMotsCles(dico.cheminDico));
+        // Sorted already, as after the index's first opening: tests may set their own.
+        motsClesTries(dico);
         navigateur.fermerFenetres = [this] { fenetres.fermer(); };
     }
 

@@ -4,6 +4,7 @@
 
 #include "common/recordfile.h"
 #include "dictionary/coordon.h"
+#include "dictionary/dictionaryloading.h"
 #include "dictionary/htrub.h"
 #include "navigator/contentdatabase.h"
 #include "navigator/multim.h"
@@ -371,7 +372,7 @@ const Cas cas[] = {
      [](Cours& c) { c.chercher("mot16382"); },
      {},
      [](Cours& c) {
-         EXPECT_EQ(c.state.dictionnaire.motsCles.size(), 16383) << "the records end at 32767";
+         EXPECT_EQ(motsClesTries(c.state.dictionnaire).size(), 16383) << "the records end at 32767";
          EXPECT_EQ(c.state.navigation.cleCourante, noyau);
      }},
     {"mot clé de 126 octets",
