@@ -44,14 +44,15 @@ void Cine::paintEvent(QPaintEvent*) {
     // The last pixel row and column, so that the outermost lines are on screen.
     const int w = width() - 1;
     const int h = height() - 1;
+    // Each line a box one pixel thick: filled, not stroked pixel by pixel.
     for (int i = 0; i <= 5; ++i) {
         const int clair = 255 - 10 * i;
         const int sombre = 150 + 10 * i;
-        painter.setPen(QColor(clair, clair, clair));
-        painter.drawLine(i, i, w - i, i);
-        painter.drawLine(i, i, i, h - i);
-        painter.setPen(QColor(sombre, sombre, sombre));
-        painter.drawLine(i, h - i, w - i, h - i);
-        painter.drawLine(w - i, i, w - i, h - i);
+        const QColor haut(clair, clair, clair);
+        const QColor bas(sombre, sombre, sombre);
+        painter.fillRect(QRect(QPoint(i, i), QPoint(w - i, i)), haut);
+        painter.fillRect(QRect(QPoint(i, i), QPoint(i, h - i)), haut);
+        painter.fillRect(QRect(QPoint(i, h - i), QPoint(w - i, h - i)), bas);
+        painter.fillRect(QRect(QPoint(w - i, i), QPoint(w - i, h - i)), bas);
     }
 }
