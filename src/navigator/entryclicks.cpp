@@ -13,9 +13,11 @@ void Label20_Click(NavigationContexte& contexte, int i) {
 
 void connecterEntrees(NavigationContexte& contexte) {
     Multim& m = contexte.multim;
-    for (const auto& [index, entree] : m.ettext)
-        QObject::connect(entree, &FormLabel::clicked, &m,
-                         [&contexte, i = index] { ettext_Click(contexte, i); });
+    m.apresChapitres([&m, &contexte] {
+        for (const auto& [index, entree] : m.ettext)
+            QObject::connect(entree, &FormLabel::clicked, &m,
+                             [&contexte, i = index] { ettext_Click(contexte, i); });
+    });
     for (const auto& [index, entree] : m.Label20)
         QObject::connect(entree, &FormLabel::clicked, &m,
                          [&contexte, i = index] { Label20_Click(contexte, i); });

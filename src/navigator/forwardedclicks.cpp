@@ -22,14 +22,16 @@ void transmettre(FormLabel* source, FormLabel* cible, bool sablier = false) {
 } // namespace
 
 void connecterTransmissions(Multim& m) {
-    for (const auto& [i, label] : m.icoess)
-        transmettre(label, m.essentiel(i));
+    m.apresChapitres([&m] {
+        for (const auto& [i, label] : m.icoess)
+            transmettre(label, m.essentiel(i));
+        for (const auto& [i, label] : m.Label21)
+            transmettre(label, m.DOCU(i));
+        for (const auto& [i, label] : m.Label22)
+            transmettre(label, m.Image9(i));
+    });
     for (const auto& [i, label] : m.Label10)
         transmettre(label, m.Image6(i), true);
-    for (const auto& [i, label] : m.Label21)
-        transmettre(label, m.DOCU(i));
-    for (const auto& [i, label] : m.Label22)
-        transmettre(label, m.Image9(i));
     transmettre(m.Label12, m.Image3);
     transmettre(m.Labelexe, m.Imagexe, true);
 }

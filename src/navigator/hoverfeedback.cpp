@@ -102,12 +102,14 @@ void connecterSurvol(Multim& m) {
     for (QWidget* control : std::initializer_list<QWidget*>{&m, m.Picture1, m.EXECHI, m.EXEPHY,
                                                             m.titre, m.titrelivre, m.Frathem})
         autour->surveiller(control);
-    for (const auto* array : {&m.DOCU, &m.etsout, &m.icoess, &m.Image9, &m.testcours, &m.titchap})
-        for (const auto& [k, control] : *array)
+    m.apresChapitres([&m, autour] {
+        for (const auto* array :
+             {&m.DOCU, &m.etsout, &m.icoess, &m.Image9, &m.testcours, &m.titchap})
+            for (const auto& [k, control] : *array)
+                autour->surveiller(control);
+        for (const auto& [k, control] : m.chapi)
             autour->surveiller(control);
-    for (const auto& [k, control] : m.chapi)
-        autour->surveiller(control);
-
-    surveillerEntrees(m, m.ettext, ettext_MouseMove);
+        surveillerEntrees(m, m.ettext, ettext_MouseMove);
+    });
     surveillerEntrees(m, m.Label20, Label20_MouseMove);
 }

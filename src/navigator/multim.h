@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class FormLabel;
 class PictureBox;
@@ -29,6 +30,8 @@ public:
     Multim(double twipsPerPixelX, double twipsPerPixelY, QWidget* parent = nullptr);
 
     const TwipsScale& twips() const { return twips_; }
+    // The pointing hand over the links, the cursor image of the design's arrays.
+    const QCursor& hand() const { return hand_; }
 
     // Outer geometry (title bar and borders included), as the window designs give it:
     // the client area follows once the window system has framed the window.
@@ -75,7 +78,12 @@ public:
     ControlArray<FormLabel> Label26;
     ControlArray<FormLabel> Label20;
 
-    // Tables of contents.
+    // Tables of contents. Their chapters (`chapi` to `Label21`) are built the first time
+    // a table is shown, since start-up shows none: until then those arrays are empty.
+    void construireChapitres();
+    bool chapitresConstruits() const { return chapitresConstruits_; }
+    // Runs `preparer` on the chapters: at once when they are built, else once they are.
+    void apresChapitres(std::function<void()> preparer);
     QFrame* Picture1;
     QFrame* tablematchi;
     QFrame* tablematphy;
@@ -144,10 +152,15 @@ private:
     void buildModules();
     void buildMedia();
     void buildKeyboardAccess();
+    void buildChaptersKeyboardAccess();
 
     TwipsScale twips_;
     // The pointing hand over every link, made once: a cursor from a picture is costly.
     QCursor hand_;
     QSize outerSize_;
     QSize fittedMargins_;
+    bool chapitresConstruits_ = false;
+    std::vector<std::function<void()>> preparateursChapitres_;
+    // The control the chapters follow in the Tab order.
+    QWidget* avantChapitres_ = nullptr;
 };

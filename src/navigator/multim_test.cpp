@@ -14,8 +14,11 @@
 
 namespace {
 
+// The whole design, the chapters the tables show included.
 class MultimDesign : public ::testing::Test {
 protected:
+    MultimDesign() { window.construireChapitres(); }
+
     Multim window{15, 15};
 
     QWidget* control(const QString& name) { return window.findChild<QWidget*>(name); }

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <utility>
 
 namespace d = multimdesign;
 using multimparts::image;
@@ -77,14 +78,30 @@ void Multim::buildTables() {
         heading->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0)"));
         Label7.add(k, heading);
     }
+}
+
+void Multim::construireChapitres() {
+    if (chapitresConstruits_)
+        return;
+    chapitresConstruits_ = true;
     for (int i = 0; i < chapterentries::chapterCount; ++i)
         buildChapter(i, i < 10 ? *tablematchi : *tablematphy);
-    // Element 0 of each array holds the cursor image the others receive at start-up.
+    // Element 0 of each array holds the cursor image the others receive.
     for (QWidget* control :
          {static_cast<QWidget*>(btpm(0)), static_cast<QWidget*>(icoess(0)),
           static_cast<QWidget*>(testcours(0)), static_cast<QWidget*>(essentiel(0)),
           static_cast<QWidget*>(Label14(0)), static_cast<QWidget*>(ettext(0))})
         control->setCursor(hand_);
+    buildChaptersKeyboardAccess();
+    for (const std::function<void()>& preparer : std::exchange(preparateursChapitres_, {}))
+        preparer();
+}
+
+void Multim::apresChapitres(std::function<void()> preparer) {
+    if (chapitresConstruits_)
+        preparer();
+    else
+        preparateursChapitres_.push_back(std::move(preparer));
 }
 
 void Multim::buildChapter(int i, QFrame& table) {

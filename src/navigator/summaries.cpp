@@ -90,6 +90,7 @@ void montrerTitreLivre(Multim& m, QFrame& table) {
 }
 
 void montrerTable(Multim& m, bool chimie) {
+    m.construireChapitres();
     m.tablematchi->setVisible(chimie);
     m.tablematphy->setVisible(!chimie);
     m.Picture1->show();

@@ -53,6 +53,7 @@ TEST(GeneralSummary, ShowsTheCoverAndTheChoicesAndRecordsSoma0) {
 
 TEST(TableLayout, FoldedChaptersStackWithAGapBeforeEachPart) {
     Multim multim(15, 15);
+    multim.construireChapitres();
     const TwipsScale& twips = multim.twips();
     twips.setTop(*multim.chapi(0), 1680);
     twips.setTop(*multim.btpm(0), 1680);

@@ -148,22 +148,23 @@ private:
 void connecterTables(Multim& m, const std::array<qint16, 31>& hauteursChapitres) {
     auto* defilement = new DefilementTable(m);
     m.Picture1->installEventFilter(defilement);
-    for (QWidget* partie : m.Picture1->findChildren<QWidget*>())
-        partie->installEventFilter(defilement);
     QObject::connect(m.VScroll1, &QScrollBar::valueChanged, &m, [&m](int valeur) {
         for (QFrame* table : {m.tablematchi, m.tablematphy}) {
             if (!table->isHidden())
                 m.twips().setTop(*table, -2 * valeur);
         }
     });
-    for (const auto& [i, bouton] : m.btpm) {
-        const int chapitre = i;
-        QObject::connect(bouton, &QPushButton::clicked, &m, [&m, &hauteursChapitres, chapitre] {
-            basculerChapitre(m, chapitre, hauteursChapitres);
-        });
-        if (FormLabel* titre = m.titchap(chapitre))
-            QObject::connect(titre, &FormLabel::clicked, &m, [&m, &hauteursChapitres, chapitre] {
+    m.apresChapitres([&m, &hauteursChapitres, defilement] {
+        for (QWidget* partie : m.Picture1->findChildren<QWidget*>())
+            partie->installEventFilter(defilement);
+        for (const auto& [i, bouton] : m.btpm) {
+            const int chapitre = i;
+            const auto basculer = [&m, &hauteursChapitres, chapitre] {
                 basculerChapitre(m, chapitre, hauteursChapitres);
-            });
-    }
+            };
+            QObject::connect(bouton, &QPushButton::clicked, &m, basculer);
+            if (FormLabel* titre = m.titchap(chapitre))
+                QObject::connect(titre, &FormLabel::clicked, &m, basculer);
+        }
+    });
 }

@@ -18,6 +18,8 @@ protected:
         for (int n = 1; n <= 19; ++n)
             state.modules.tableModules[n] = QStringLiteral("MODULE%1.EXE").arg(n);
         connecterCommandes(multim, platform, state);
+        // After the wiring, as when a table is first shown.
+        multim.construireChapitres();
     }
 
     // The modules started, by number.

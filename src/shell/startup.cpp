@@ -6,6 +6,7 @@
 #include "dictionary/dictionaryloading.h"
 #include "display/alerte.h"
 #include "modules/flagfile.h"
+#include "navigator/chapterentries.h"
 #include "navigator/chapterheights.h"
 #include "navigator/contentdatabase.h"
 #include "navigator/history.h"
@@ -101,42 +102,50 @@ void disposerTables(Multim& m) {
     twips.setTop(*m.tablematchi, 0);
     twips.setLeft(*m.tablematphy, 0);
     twips.setTop(*m.tablematphy, 0);
-    const auto placerChapitres = [&](int premier, int nombre, int partie2, int partie3) {
-        int decalage = 180;
-        for (int i = 0; i < nombre; ++i) {
-            if (i == partie2 || i == partie3)
-                decalage += 450;
-            const int top = 375 * i + 1500 + decalage;
-            twips.setHeight(*m.chapi(premier + i), chapterheights::folded);
-            twips.setTop(*m.chapi(premier + i), top);
-            twips.setTop(*m.btpm(premier + i), top);
-        }
-    };
-    placerChapitres(0, 10, 3, 6);
-    placerChapitres(10, 9, 4, 7);
-    tablelayout::empilerChapitres(m, true);
-    tablelayout::empilerChapitres(m, false);
-    placerTitresParties(m);
+    m.apresChapitres([&m] {
+        const TwipsScale& twips = m.twips();
+        const auto placerChapitres = [&](int premier, int nombre, int partie2, int partie3) {
+            int decalage = 180;
+            for (int i = 0; i < nombre; ++i) {
+                if (i == partie2 || i == partie3)
+                    decalage += 450;
+                const int top = 375 * i + 1500 + decalage;
+                twips.setHeight(*m.chapi(premier + i), chapterheights::folded);
+                twips.setTop(*m.chapi(premier + i), top);
+                twips.setTop(*m.btpm(premier + i), top);
+            }
+        };
+        placerChapitres(0, 10, 3, 6);
+        placerChapitres(10, 9, 4, 7);
+        tablelayout::empilerChapitres(m, true);
+        tablelayout::empilerChapitres(m, false);
+        placerTitresParties(m);
+    });
     m.VScroll1->setValue(0);
     m.VScroll1->setMaximum(0);
     m.VScroll1->hide();
     m.menugeneral->setGeometry(352, 99, 409, 413);
 }
 
-// Step 25: entry label i shows the key of page i + 1.
+// Step 25: entry label i shows the key of page i + 1, as the database holds it now.
 void legenderEntrees(Multim& m, const QString& cheminBase) {
+    QStringList cles;
     RecordFile base(cheminBase, RecordFile::Mode::ReadUnchanging);
-    for (const auto& [i, label] : m.ettext) {
-        QFont font = label->font();
-        font.setFamily(QStringLiteral("Arial"));
-        label->setFont(font);
-        label->setText(readKey(base, i + 1));
-    }
-    for (const auto& [i, label] : m.etsout) {
-        QFont font = label->font();
-        font.setFamily(QStringLiteral("Arial"));
-        label->setFont(font);
-    }
+    for (int i = 0; i < chapterentries::totalEntries(); ++i)
+        cles.append(readKey(base, i + 1));
+    m.apresChapitres([&m, cles] {
+        for (const auto& [i, label] : m.ettext) {
+            QFont font = label->font();
+            font.setFamily(QStringLiteral("Arial"));
+            label->setFont(font);
+            label->setText(cles.value(i));
+        }
+        for (const auto& [i, label] : m.etsout) {
+            QFont font = label->font();
+            font.setFamily(QStringLiteral("Arial"));
+            label->setFont(font);
+        }
+    });
 }
 
 } // namespace
@@ -226,18 +235,22 @@ void demarrer(Platform& platform, Multim& m, ApplicationState& state) {
 }
 
 void preparerCurseurs(Multim& m, ApplicationState& state) {
-    for (int i = 1; i <= 18; ++i) {
-        m.btpm(i)->setCursor(m.btpm(0)->cursor());
-        m.icoess(i)->setPicture(m.icoess(0)->pixmap());
-        m.icoess(i)->setCursor(m.icoess(0)->cursor());
-        m.testcours(i)->setPicture(m.testcours(0)->pixmap());
-        m.testcours(i)->setCursor(m.testcours(0)->cursor());
-        m.essentiel(i)->setCursor(m.essentiel(0)->cursor());
-        m.Label14(i)->setCursor(m.Label14(0)->cursor());
-    }
-    const QCursor main = m.ettext(0)->cursor();
-    for (const auto& [i, label] : m.ettext)
-        setPointer(*label, PointerKind::Custom, main);
+    m.apresChapitres([&m] {
+        for (int i = 1; i <= 18; ++i) {
+            m.btpm(i)->setCursor(m.btpm(0)->cursor());
+            m.icoess(i)->setPicture(m.icoess(0)->pixmap());
+            m.icoess(i)->setCursor(m.icoess(0)->cursor());
+            m.testcours(i)->setPicture(m.testcours(0)->pixmap());
+            m.testcours(i)->setCursor(m.testcours(0)->cursor());
+            m.essentiel(i)->setCursor(m.essentiel(0)->cursor());
+            m.Label14(i)->setCursor(m.Label14(0)->cursor());
+        }
+        const QCursor main = m.ettext(0)->cursor();
+        for (const auto& [i, label] : m.ettext)
+            setPointer(*label, PointerKind::Custom, main);
+    });
+    // The cursor image of `ettext`(0), the design's pointing hand.
+    const QCursor main = m.hand();
     for (const auto& [i, label] : m.Label20)
         setPointer(*label, PointerKind::Custom, main);
     setPointer(*m.Image3, PointerKind::Custom, main);

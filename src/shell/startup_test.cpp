@@ -94,11 +94,6 @@ TEST_F(Startup, ANormalStartShowsTheGeneralSummaryWithTheHistorysFirstEntry) {
     EXPECT_TRUE(state.navigation.historique[2].isEmpty());
     EXPECT_FALSE(multim.avant->isEnabled());
     EXPECT_FALSE(multim.apres->isEnabled());
-
-    EXPECT_EQ(multim.ettext(0)->text(), u"Page 1");
-    EXPECT_EQ(multim.ettext(2)->text(), u"Page 3");
-    EXPECT_TRUE(multim.ettext(3)->text().isEmpty());
-    EXPECT_EQ(multim.ettext(5)->font().family(), u"Arial");
     for (int r = 1; r <= 20; ++r)
         EXPECT_EQ(readRecord(tempo(), r), u"NON") << r;
     EXPECT_EQ(state.modules.tableModules[7], u"NAVIGA.EXE");
@@ -110,6 +105,15 @@ TEST_F(Startup, ANormalStartShowsTheGeneralSummaryWithTheHistorysFirstEntry) {
     EXPECT_EQ(state.dictionnaire.cheminDico, dico());
     EXPECT_EQ(state.alerteEcran, 0);
 
+    // The chapters wait for a table to show them; their entries then show the keys
+    // start-up read, whatever the database holds by then.
+    EXPECT_FALSE(multim.chapitresConstruits());
+    writeRecord(base(), 10, "Changée");
+    multim.construireChapitres();
+    EXPECT_EQ(multim.ettext(0)->text(), u"Page 1");
+    EXPECT_EQ(multim.ettext(2)->text(), u"Page 3");
+    EXPECT_TRUE(multim.ettext(3)->text().isEmpty());
+    EXPECT_EQ(multim.ettext(5)->font().family(), u"Arial");
     const TwipsScale& twips = multim.twips();
     EXPECT_EQ(twips.rect(*multim.chapi(0)).top(), 1680);
     EXPECT_EQ(twips.rect(*multim.chapi(3)).top(), 375 * 3 + 1500 + 630);

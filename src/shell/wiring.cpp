@@ -51,12 +51,14 @@ void connecterTests(Multim& multim, Platform& platform, ApplicationState& state)
             multim,           platform,           state.test,
             state.navigation, state.calculatrice, [&state] { allerPage(*state.navigateur); }};
     };
-    for (const auto& boutons : {&multim.testcours, &multim.Label14})
-        for (const auto& [i, bouton] : *boutons)
-            QObject::connect(bouton, &FormLabel::clicked, &multim, [contexte, i] {
-                TestWindowContext c = contexte();
-                testcours_Click(i, c);
-            });
+    multim.apresChapitres([&multim, contexte] {
+        for (const auto& boutons : {&multim.testcours, &multim.Label14})
+            for (const auto& [i, bouton] : *boutons)
+                QObject::connect(bouton, &FormLabel::clicked, &multim, [contexte, i] {
+                    TestWindowContext c = contexte();
+                    testcours_Click(i, c);
+                });
+    });
     for (FormLabel* retour : {multim.btexo, multim.Label16})
         QObject::connect(retour, &FormLabel::clicked, &multim, [contexte] {
             TestWindowContext c = contexte();
@@ -86,11 +88,13 @@ void connecterVideo(Multim& multim, Platform& platform, ApplicationState& state)
         VideoContexte c = contexte();
         projo_Click(c, QCursor::pos());
     });
-    for (const auto& [n, icone] : multim.Image9)
-        QObject::connect(icone, &FormLabel::clicked, &multim, [contexte, n] {
-            VideoContexte c = contexte();
-            Image9_Click(c, n, QCursor::pos());
-        });
+    multim.apresChapitres([&multim, contexte] {
+        for (const auto& [n, icone] : multim.Image9)
+            QObject::connect(icone, &FormLabel::clicked, &multim, [contexte, n] {
+                VideoContexte c = contexte();
+                Image9_Click(c, n, QCursor::pos());
+            });
+    });
     for (const auto& [i, item] : multim.MVideo)
         QObject::connect(item, &QAction::triggered, &multim, [contexte, i] {
             VideoContexte c = contexte();
@@ -99,9 +103,11 @@ void connecterVideo(Multim& multim, Platform& platform, ApplicationState& state)
 }
 
 void connecterActivites(Multim& multim, ApplicationState& state) {
-    for (const auto& [i, icone] : multim.DOCU)
-        QObject::connect(icone, &FormLabel::clicked, &multim,
-                         [&state, i] { DOCU_Click(*state.navigateur, i); });
+    multim.apresChapitres([&multim, &state] {
+        for (const auto& [i, icone] : multim.DOCU)
+            QObject::connect(icone, &FormLabel::clicked, &multim,
+                             [&state, i] { DOCU_Click(*state.navigateur, i); });
+    });
 }
 
 void connecterVisionneuses(Multim& multim, ApplicationState& state) {
@@ -119,7 +125,8 @@ void connecterVisionneuses(Multim& multim, ApplicationState& state) {
 
 void connecterModules(Multim& multim, Platform& platform, ApplicationState& state) {
     const QString repertoire = repertoireProgramme(platform.files.executableDirectory());
-    const auto relier = [&](auto* control, auto signal, auto handler) {
+    const auto relier = [&multim, &platform, &state, repertoire](auto* control, auto signal,
+                                                                 auto handler) {
         QObject::connect(control, signal, &multim,
                          [&multim, &platform, &state, repertoire, handler] {
                              ModulesContexte c{multim, platform, state.modules, repertoire};
@@ -129,9 +136,11 @@ void connecterModules(Multim& multim, Platform& platform, ApplicationState& stat
     for (const auto& [module, icone] : multim.Image6)
         relier(icone, &FormLabel::clicked,
                [module](ModulesContexte& c) { Image6_Click(c, module); });
-    for (const auto& [chapitre, label] : multim.essentiel)
-        relier(label, &FormLabel::clicked,
-               [chapitre](ModulesContexte& c) { essentiel_Click(c, chapitre); });
+    multim.apresChapitres([&multim, relier] {
+        for (const auto& [chapitre, label] : multim.essentiel)
+            relier(label, &FormLabel::clicked,
+                   [chapitre](ModulesContexte& c) { essentiel_Click(c, chapitre); });
+    });
     relier(multim.Command12, &QPushButton::clicked, Command12_Click);
     relier(multim.Image3, &FormLabel::clicked, Image3_Click);
     relier(multim.Imagexe, &FormLabel::clicked, Imagexe_Click);

@@ -53,6 +53,8 @@ TEST(Wiring, TestButtonsAndTheWayBackOpenTheTest) {
     ApplicationState state;
     Multim multim(15, 15);
     connecterCommandes(multim, platform, state);
+    // The chapters come after the wiring, as when a table is first shown.
+    multim.construireChapitres();
 
     fake.messages.acceptInformation(true);
     Q_EMIT multim.Label14(4)->clicked();
@@ -79,6 +81,7 @@ TEST(Wiring, AWrongAnswerLeadsToTheCoursePageAndBackToTheTest) {
     state.cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
     Multim multim(15, 15);
     connecterCommandes(multim, platform, state);
+    multim.construireChapitres();
 
     fake.modalWindows.scriptNext([&](QDialog& dialog) {
         auto& exo = static_cast<Exo&>(dialog);
@@ -119,6 +122,7 @@ TEST(Wiring, TheProjectorLeadsToTheVideoWhoseButtonsDriveTheMediaControl) {
     state.cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
     Multim multim(15, 15);
     connecterCommandes(multim, platform, state);
+    multim.construireChapitres();
 
     demanderPage(*state.navigateur, QStringLiteral("1.1. Les atomes"));
     Q_EMIT multim.projo->clicked();

@@ -25,6 +25,8 @@ protected:
         for (const QString& name : fixture.entryList(QDir::Files))
             QFile::copy(fixture.filePath(name), fake.appPath(name));
         reinitialiserHistorique(state);
+        // At once: the tests reach into the chapters without showing a table first.
+        m.construireChapitres();
     }
 
     // The tables as start-up lays them out, every chapter folded, and the window's
