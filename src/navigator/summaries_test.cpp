@@ -1,3 +1,4 @@
+#include "navigator/chapterentries.h"
 #include "navigator/history.h"
 #include "navigator/multim.h"
 #include "navigator/navigationstate.h"
@@ -72,4 +73,34 @@ TEST(TableLayout, FoldedChaptersStackWithAGapBeforeEachPart) {
     EXPECT_EQ(twips.rect(*multim.Label7(0)).top(), 1290);
     EXPECT_EQ(twips.rect(*multim.Label7(4)).top(), twips.rect(*multim.btpm(14)).top() - 390);
     EXPECT_EQ(twips.rect(*multim.Label7(2)).left(), 300);
+}
+
+// Start-up shows no table: the chapters are built, and what waits for them prepared,
+// once, when a table first shows.
+TEST(TableChapters, AreBuiltOnceWhenATableFirstShows) {
+    Multim multim(15, 15);
+    NavigationState navigation;
+    reinitialiserHistorique(navigation);
+    FakeMediaControl media;
+    qint16 videoEnCours = 0;
+    SommaireContexte contexte{multim, navigation, media, videoEnCours, QString()};
+    multim.show();
+    int preparations = 0;
+    multim.apresChapitres([&] {
+        ++preparations;
+        EXPECT_NE(multim.ettext(0), nullptr);
+    });
+    afficherSommaire(contexte);
+    EXPECT_EQ(multim.ettext.count(), 0);
+    EXPECT_EQ(preparations, 0);
+
+    afficherVolet(contexte, 2);
+    EXPECT_TRUE(multim.chapi(10)->isVisible());
+    EXPECT_FALSE(multim.chapi(0)->isVisible());
+    afficherVolet(contexte, 0);
+    EXPECT_TRUE(multim.chapi(0)->isVisible());
+    EXPECT_EQ(multim.ettext.count(), chapterentries::totalEntries());
+    EXPECT_EQ(preparations, 1);
+    multim.apresChapitres([&] { ++preparations; });
+    EXPECT_EQ(preparations, 2) << "at once, now that they are built";
 }
