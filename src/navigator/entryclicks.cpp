@@ -13,7 +13,7 @@ void Label20_Click(NavigationContexte& contexte, int i) {
 
 void connecterEntrees(NavigationContexte& contexte) {
     Multim& m = contexte.multim;
-    m.apresChapitres([&m, &contexte] {
+    m.chapitres.apres([&m, &contexte] {
         for (const auto& [index, entree] : m.ettext)
             QObject::connect(entree, &FormLabel::clicked, &m,
                              [&contexte, i = index] { ettext_Click(contexte, i); });

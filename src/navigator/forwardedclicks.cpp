@@ -22,7 +22,7 @@ void transmettre(FormLabel* source, FormLabel* cible, bool sablier = false) {
 } // namespace
 
 void connecterTransmissions(Multim& m) {
-    m.apresChapitres([&m] {
+    m.chapitres.apres([&m] {
         for (const auto& [i, label] : m.icoess)
             transmettre(label, m.essentiel(i));
         for (const auto& [i, label] : m.Label21)
@@ -30,8 +30,10 @@ void connecterTransmissions(Multim& m) {
         for (const auto& [i, label] : m.Label22)
             transmettre(label, m.Image9(i));
     });
-    for (const auto& [i, label] : m.Label10)
-        transmettre(label, m.Image6(i), true);
+    m.modules.apres([&m] {
+        for (const auto& [i, label] : m.Label10)
+            transmettre(label, m.Image6(i), true);
+    });
     transmettre(m.Label12, m.Image3);
     transmettre(m.Labelexe, m.Imagexe, true);
 }

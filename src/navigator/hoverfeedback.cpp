@@ -102,7 +102,7 @@ void connecterSurvol(Multim& m) {
     for (QWidget* control : std::initializer_list<QWidget*>{&m, m.Picture1, m.EXECHI, m.EXEPHY,
                                                             m.titre, m.titrelivre, m.Frathem})
         autour->surveiller(control);
-    m.apresChapitres([&m, autour] {
+    m.chapitres.apres([&m, autour] {
         for (const auto* array :
              {&m.DOCU, &m.etsout, &m.icoess, &m.Image9, &m.testcours, &m.titchap})
             for (const auto& [k, control] : *array)

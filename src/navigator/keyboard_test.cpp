@@ -85,6 +85,14 @@ TEST_F(Keyboard, TabWalksAnUnfoldedChapterInReadingOrderAndSkipsTheFoldedOnes) {
     EXPECT_EQ(tabsFrom(*m.titchap(3), 1), names({m.ettext(chapterentries::firstEntry(3))}));
 }
 
+// The module icons are built after the chapters, yet come before them.
+TEST_F(Keyboard, TheModuleIconsComeBeforeTheChapters) {
+    const QList<FormLabel*> modules = m.EXECHI->findChildren<FormLabel*>();
+    ASSERT_FALSE(modules.isEmpty());
+    EXPECT_EQ(tabsFrom(*modules.constLast(), 1), names({m.btpm(0)}));
+    EXPECT_EQ(tabsFrom(*m.Label12, 1), names({modules.constFirst()}));
+}
+
 TEST_F(Keyboard, TheCommandRowComesFirstInTheOrderOfTheButtons) {
     std::vector<QWidget*> expected;
     for (const multimdesign::Command& command : multimdesign::commands) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "navigator/deferredpart.h"
 #include "platform/forms/controlarray.h"
 #include "platform/forms/twips.h"
 
@@ -79,11 +80,8 @@ public:
     ControlArray<FormLabel> Label20;
 
     // Tables of contents. Their chapters (`chapi` to `Label21`) are built the first time
-    // a table is shown, since start-up shows none: until then those arrays are empty.
-    void construireChapitres();
-    bool chapitresConstruits() const { return chapitresConstruits_; }
-    // Runs `preparer` on the chapters: at once when they are built, else once they are.
-    void apresChapitres(std::function<void()> preparer);
+    // a table shows, since start-up shows none: until then those arrays are empty.
+    DeferredPart chapitres{[this] { buildChapters(); }};
     QFrame* Picture1;
     QFrame* tablematchi;
     QFrame* tablematphy;
@@ -104,7 +102,9 @@ public:
     ControlArray<FormLabel> DOCU;
     ControlArray<FormLabel> Label21;
 
-    // Module icons and the test icon.
+    // Module icons and the test icon. The frames' icons and captions (`Image6`,
+    // `Label10`) are built the first time a frame or a page shows a module.
+    DeferredPart modules{[this] { buildModuleIcons(); }};
     QFrame* EXECHI;
     QFrame* EXEPHY;
     ControlArray<FormLabel> Image6;
@@ -148,19 +148,20 @@ private:
     void buildCommands();
     void buildSummaries();
     void buildTables();
+    void buildChapters();
     void buildChapter(int i, QFrame& table);
     void buildModules();
+    void buildModuleIcons();
     void buildMedia();
     void buildKeyboardAccess();
     void buildChaptersKeyboardAccess();
+    void buildModulesKeyboardAccess();
 
     TwipsScale twips_;
     // The pointing hand over every link, made once: a cursor from a picture is costly.
     QCursor hand_;
     QSize outerSize_;
     QSize fittedMargins_;
-    bool chapitresConstruits_ = false;
-    std::vector<std::function<void()>> preparateursChapitres_;
-    // The control the chapters follow in the Tab order.
-    QWidget* avantChapitres_ = nullptr;
+    // The control the module icons, then the chapters, follow in the Tab order.
+    QWidget* avantModules_ = nullptr;
 };

@@ -14,10 +14,13 @@
 
 namespace {
 
-// The whole design, the chapters the tables show included.
+// The whole design, the parts built when first shown included.
 class MultimDesign : public ::testing::Test {
 protected:
-    MultimDesign() { window.construireChapitres(); }
+    MultimDesign() {
+        window.chapitres.construire();
+        window.modules.construire();
+    }
 
     Multim window{15, 15};
 

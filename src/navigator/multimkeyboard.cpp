@@ -64,11 +64,8 @@ void Multim::buildKeyboardAccess() {
     for (QWidget* control : {Imath1, Labelth1, Imath2, Labelth2, Imath3, Labelth3, Image3, Label12})
         order.add(control);
     order.addArray(Label20);
-
-    order.addLinksOf(EXECHI);
-    order.addLinksOf(EXEPHY);
-    // The chapters, once built, come in here.
-    avantChapitres_ = order.last();
+    // The module icons and the chapters, once built, come in here.
+    avantModules_ = order.last();
 
     order.add(texteur);
     order.addArray(Image4);
@@ -82,9 +79,20 @@ void Multim::buildKeyboardAccess() {
     skipLinksUnder(*Frathem);
 }
 
-// Chapter by chapter: the fold button, the title, the entries, the tools.
+void Multim::buildModulesKeyboardAccess() {
+    TabOrder order(avantModules_);
+    order.addLinksOf(EXECHI);
+    order.addLinksOf(EXEPHY);
+    order.apply();
+}
+
+// Chapter by chapter: the fold button, the title, the entries, the tools; after the
+// module icons when they are there already, else before them.
 void Multim::buildChaptersKeyboardAccess() {
-    TabOrder order(avantChapitres_);
+    QWidget* avant = avantModules_;
+    if (modules.construite() && Image6.count() > 0)
+        avant = EXEPHY->findChildren<FormLabel*>(Qt::FindDirectChildrenOnly).constLast();
+    TabOrder order(avant);
     for (const auto& [i, frame] : chapi) {
         order.add(btpm(i));
         order.add(titchap(i));

@@ -76,11 +76,19 @@ void Multim::buildSummaries() {
 }
 
 void Multim::buildModules() {
-    const auto moduleFrame = [this](QStringView design, const QString& accessible,
-                                    const auto& modules) {
+    const auto moduleFrame = [this](QStringView design, const QString& accessible) {
         QFrame* box = whiteFrame(this, design, -1, accessible);
         box->resize(d::moduleFrameWidth, d::moduleFrameHeight);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
+        box->hide();
+        return box;
+    };
+    EXECHI = moduleFrame(u"EXECHI", QStringLiteral("Modules de chimie"));
+    EXEPHY = moduleFrame(u"EXEPHY", QStringLiteral("Modules de physique"));
+}
+
+void Multim::buildModuleIcons() {
+    const auto fill = [this](QFrame* box, const auto& modules) {
         for (int k = 0; k < int(modules.size()); ++k) {
             const int n = modules[k];
             const int left = d::moduleColumnLeft[k % 2];
@@ -98,9 +106,8 @@ void Multim::buildModules() {
             twips_.place(*text, {left + d::moduleLabelOffset, top, d::moduleLabelWidth, 480});
             Label10.add(n, text);
         }
-        box->hide();
-        return box;
     };
-    EXECHI = moduleFrame(u"EXECHI", QStringLiteral("Modules de chimie"), d::chemistryModules);
-    EXEPHY = moduleFrame(u"EXEPHY", QStringLiteral("Modules de physique"), d::physicsModules);
+    fill(EXECHI, d::chemistryModules);
+    fill(EXEPHY, d::physicsModules);
+    buildModulesKeyboardAccess();
 }

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
-#include <utility>
 
 namespace d = multimdesign;
 using multimparts::image;
@@ -80,10 +79,7 @@ void Multim::buildTables() {
     }
 }
 
-void Multim::construireChapitres() {
-    if (chapitresConstruits_)
-        return;
-    chapitresConstruits_ = true;
+void Multim::buildChapters() {
     for (int i = 0; i < chapterentries::chapterCount; ++i)
         buildChapter(i, i < 10 ? *tablematchi : *tablematphy);
     // Element 0 of each array holds the cursor image the others receive.
@@ -93,15 +89,6 @@ void Multim::construireChapitres() {
           static_cast<QWidget*>(Label14(0)), static_cast<QWidget*>(ettext(0))})
         control->setCursor(hand_);
     buildChaptersKeyboardAccess();
-    for (const std::function<void()>& preparer : std::exchange(preparateursChapitres_, {}))
-        preparer();
-}
-
-void Multim::apresChapitres(std::function<void()> preparer) {
-    if (chapitresConstruits_)
-        preparer();
-    else
-        preparateursChapitres_.push_back(std::move(preparer));
 }
 
 void Multim::buildChapter(int i, QFrame& table) {

@@ -246,6 +246,8 @@ void arreterMedias(Multim& m, MediaControl& video) {
 }
 
 void afficherModule(Multim& m, const QString& repertoireProgramme, int numero) {
+    // The page shows the module's icon as the module frames have it.
+    m.modules.construire();
     if (numero >= 20) {
         m.Imagexe->setPicture(m.Image3->pixmap());
         writeRecord(flagfile::path(repertoireProgramme), flagfile::activiteModule19,

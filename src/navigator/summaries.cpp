@@ -90,7 +90,7 @@ void montrerTitreLivre(Multim& m, QFrame& table) {
 }
 
 void montrerTable(Multim& m, bool chimie) {
-    m.construireChapitres();
+    m.chapitres.construire();
     m.tablematchi->setVisible(chimie);
     m.tablematphy->setVisible(!chimie);
     m.Picture1->show();
@@ -108,6 +108,7 @@ void afficherSommaireMatiere(SommaireContexte& contexte, bool chimie) {
     preparerSommaire(contexte, sommaire,
                      chimie ? QStringLiteral("soma1") : QStringLiteral("soma2"));
     montrerTable(m, chimie);
+    m.modules.construire();
     QFrame* modules = chimie ? m.EXECHI : m.EXEPHY;
     modules->move(30, 100);
     modules->show();
@@ -144,6 +145,7 @@ void afficherVolet(SommaireContexte& contexte, int index) {
         m.Picture1->hide();
         m.tablematchi->hide();
         m.tablematphy->hide();
+        m.modules.construire();
         QFrame* modules = chimie ? m.EXECHI : m.EXEPHY;
         (chimie ? m.EXEPHY : m.EXECHI)->hide();
         modules->move(350, 100);

@@ -54,7 +54,7 @@ TEST(GeneralSummary, ShowsTheCoverAndTheChoicesAndRecordsSoma0) {
 
 TEST(TableLayout, FoldedChaptersStackWithAGapBeforeEachPart) {
     Multim multim(15, 15);
-    multim.construireChapitres();
+    multim.chapitres.construire();
     const TwipsScale& twips = multim.twips();
     twips.setTop(*multim.chapi(0), 1680);
     twips.setTop(*multim.btpm(0), 1680);
@@ -75,9 +75,9 @@ TEST(TableLayout, FoldedChaptersStackWithAGapBeforeEachPart) {
     EXPECT_EQ(twips.rect(*multim.Label7(2)).left(), 300);
 }
 
-// Start-up shows no table: the chapters are built, and what waits for them prepared,
-// once, when a table first shows.
-TEST(TableChapters, AreBuiltOnceWhenATableFirstShows) {
+// Start-up shows no table and no module: the chapters are built, and what waits for
+// them prepared, once, when a table first shows; the module icons with their frame.
+TEST(DeferredParts, AreBuiltOnceWhenFirstShown) {
     Multim multim(15, 15);
     NavigationState navigation;
     reinitialiserHistorique(navigation);
@@ -86,12 +86,17 @@ TEST(TableChapters, AreBuiltOnceWhenATableFirstShows) {
     SommaireContexte contexte{multim, navigation, media, videoEnCours, QString()};
     multim.show();
     int preparations = 0;
-    multim.apresChapitres([&] {
+    multim.chapitres.apres([&] {
         ++preparations;
         EXPECT_NE(multim.ettext(0), nullptr);
     });
     afficherSommaire(contexte);
     EXPECT_EQ(multim.ettext.count(), 0);
+    EXPECT_EQ(multim.Image6.count(), 0);
+    EXPECT_EQ(preparations, 0);
+
+    afficherVolet(contexte, 1);
+    EXPECT_TRUE(multim.Image6(1)->isVisible()) << "the chemistry modules, without a table";
     EXPECT_EQ(preparations, 0);
 
     afficherVolet(contexte, 2);
@@ -101,6 +106,6 @@ TEST(TableChapters, AreBuiltOnceWhenATableFirstShows) {
     EXPECT_TRUE(multim.chapi(0)->isVisible());
     EXPECT_EQ(multim.ettext.count(), chapterentries::totalEntries());
     EXPECT_EQ(preparations, 1);
-    multim.apresChapitres([&] { ++preparations; });
+    multim.chapitres.apres([&] { ++preparations; });
     EXPECT_EQ(preparations, 2) << "at once, now that they are built";
 }

@@ -154,7 +154,7 @@ void connecterTables(Multim& m, const std::array<qint16, 31>& hauteursChapitres)
                 m.twips().setTop(*table, -2 * valeur);
         }
     });
-    m.apresChapitres([&m, &hauteursChapitres, defilement] {
+    m.chapitres.apres([&m, &hauteursChapitres, defilement] {
         for (QWidget* partie : m.Picture1->findChildren<QWidget*>())
             partie->installEventFilter(defilement);
         for (const auto& [i, bouton] : m.btpm) {

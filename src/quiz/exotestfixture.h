@@ -102,7 +102,7 @@ inline void scriptCjuste(FakePlatform& fake) {
 class ExoTest : public ::testing::Test {
 protected:
     ExoTest() : multim(15, 15) {
-        multim.construireChapitres();
+        multim.chapitres.construire();
         multim.titchap(0)->setText(QStringLiteral("Les atomes"));
         fake.messages.acceptInformation(true);
     }

@@ -458,8 +458,9 @@ TEST_P(DamagedCourse, TheNavigatorGivesItsMessageOrFallbackAndStillAnswers) {
     bool fini = false;
     try {
         demarrer(c.platform, c.multim, c.state);
-        // The chapters, as the first table shown builds them.
-        c.multim.construireChapitres();
+        // The chapters and module icons, as the first summary view builds them.
+        c.multim.chapitres.construire();
+        c.multim.modules.construire();
         cas.parcourir(c);
     } catch (const ProgramEnded&) {
         fini = true;

@@ -18,8 +18,9 @@ protected:
         for (int n = 1; n <= 19; ++n)
             state.modules.tableModules[n] = QStringLiteral("MODULE%1.EXE").arg(n);
         connecterCommandes(multim, platform, state);
-        // After the wiring, as when a table is first shown.
-        multim.construireChapitres();
+        // After the wiring, as when a summary view first shows them.
+        multim.chapitres.construire();
+        multim.modules.construire();
     }
 
     // The modules started, by number.

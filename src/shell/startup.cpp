@@ -102,7 +102,7 @@ void disposerTables(Multim& m) {
     twips.setTop(*m.tablematchi, 0);
     twips.setLeft(*m.tablematphy, 0);
     twips.setTop(*m.tablematphy, 0);
-    m.apresChapitres([&m] {
+    m.chapitres.apres([&m] {
         const TwipsScale& twips = m.twips();
         const auto placerChapitres = [&](int premier, int nombre, int partie2, int partie3) {
             int decalage = 180;
@@ -133,7 +133,7 @@ void legenderEntrees(Multim& m, const QString& cheminBase) {
     RecordFile base(cheminBase, RecordFile::Mode::ReadUnchanging);
     for (int i = 0; i < chapterentries::totalEntries(); ++i)
         cles.append(readKey(base, i + 1));
-    m.apresChapitres([&m, cles] {
+    m.chapitres.apres([&m, cles] {
         for (const auto& [i, label] : m.ettext) {
             QFont font = label->font();
             font.setFamily(QStringLiteral("Arial"));
@@ -235,7 +235,7 @@ void demarrer(Platform& platform, Multim& m, ApplicationState& state) {
 }
 
 void preparerCurseurs(Multim& m, ApplicationState& state) {
-    m.apresChapitres([&m] {
+    m.chapitres.apres([&m] {
         for (int i = 1; i <= 18; ++i) {
             m.btpm(i)->setCursor(m.btpm(0)->cursor());
             m.icoess(i)->setPicture(m.icoess(0)->pixmap());

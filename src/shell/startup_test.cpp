@@ -107,9 +107,9 @@ TEST_F(Startup, ANormalStartShowsTheGeneralSummaryWithTheHistorysFirstEntry) {
 
     // The chapters wait for a table to show them; their entries then show the keys
     // start-up read, whatever the database holds by then.
-    EXPECT_FALSE(multim.chapitresConstruits());
+    EXPECT_FALSE(multim.chapitres.construite());
     writeRecord(base(), 10, "Changée");
-    multim.construireChapitres();
+    multim.chapitres.construire();
     EXPECT_EQ(multim.ettext(0)->text(), u"Page 1");
     EXPECT_EQ(multim.ettext(2)->text(), u"Page 3");
     EXPECT_TRUE(multim.ettext(3)->text().isEmpty());

@@ -51,7 +51,7 @@ void connecterTests(Multim& multim, Platform& platform, ApplicationState& state)
             multim,           platform,           state.test,
             state.navigation, state.calculatrice, [&state] { allerPage(*state.navigateur); }};
     };
-    multim.apresChapitres([&multim, contexte] {
+    multim.chapitres.apres([&multim, contexte] {
         for (const auto& boutons : {&multim.testcours, &multim.Label14})
             for (const auto& [i, bouton] : *boutons)
                 QObject::connect(bouton, &FormLabel::clicked, &multim, [contexte, i] {
@@ -88,7 +88,7 @@ void connecterVideo(Multim& multim, Platform& platform, ApplicationState& state)
         VideoContexte c = contexte();
         projo_Click(c, QCursor::pos());
     });
-    multim.apresChapitres([&multim, contexte] {
+    multim.chapitres.apres([&multim, contexte] {
         for (const auto& [n, icone] : multim.Image9)
             QObject::connect(icone, &FormLabel::clicked, &multim, [contexte, n] {
                 VideoContexte c = contexte();
@@ -103,7 +103,7 @@ void connecterVideo(Multim& multim, Platform& platform, ApplicationState& state)
 }
 
 void connecterActivites(Multim& multim, ApplicationState& state) {
-    multim.apresChapitres([&multim, &state] {
+    multim.chapitres.apres([&multim, &state] {
         for (const auto& [i, icone] : multim.DOCU)
             QObject::connect(icone, &FormLabel::clicked, &multim,
                              [&state, i] { DOCU_Click(*state.navigateur, i); });
@@ -133,10 +133,12 @@ void connecterModules(Multim& multim, Platform& platform, ApplicationState& stat
                              handler(c);
                          });
     };
-    for (const auto& [module, icone] : multim.Image6)
-        relier(icone, &FormLabel::clicked,
-               [module](ModulesContexte& c) { Image6_Click(c, module); });
-    multim.apresChapitres([&multim, relier] {
+    multim.modules.apres([&multim, relier] {
+        for (const auto& [module, icone] : multim.Image6)
+            relier(icone, &FormLabel::clicked,
+                   [module](ModulesContexte& c) { Image6_Click(c, module); });
+    });
+    multim.chapitres.apres([&multim, relier] {
         for (const auto& [chapitre, label] : multim.essentiel)
             relier(label, &FormLabel::clicked,
                    [chapitre](ModulesContexte& c) { essentiel_Click(c, chapitre); });

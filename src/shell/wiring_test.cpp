@@ -54,7 +54,7 @@ TEST(Wiring, TestButtonsAndTheWayBackOpenTheTest) {
     Multim multim(15, 15);
     connecterCommandes(multim, platform, state);
     // The chapters come after the wiring, as when a table is first shown.
-    multim.construireChapitres();
+    multim.chapitres.construire();
 
     fake.messages.acceptInformation(true);
     Q_EMIT multim.Label14(4)->clicked();
@@ -81,7 +81,7 @@ TEST(Wiring, AWrongAnswerLeadsToTheCoursePageAndBackToTheTest) {
     state.cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
     Multim multim(15, 15);
     connecterCommandes(multim, platform, state);
-    multim.construireChapitres();
+    multim.chapitres.construire();
 
     fake.modalWindows.scriptNext([&](QDialog& dialog) {
         auto& exo = static_cast<Exo&>(dialog);
@@ -122,7 +122,7 @@ TEST(Wiring, TheProjectorLeadsToTheVideoWhoseButtonsDriveTheMediaControl) {
     state.cheminBase = fake.appPath(QStringLiteral("GLXNOV.glb"));
     Multim multim(15, 15);
     connecterCommandes(multim, platform, state);
-    multim.construireChapitres();
+    multim.chapitres.construire();
 
     demanderPage(*state.navigateur, QStringLiteral("1.1. Les atomes"));
     Q_EMIT multim.projo->clicked();

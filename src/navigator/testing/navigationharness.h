@@ -26,7 +26,7 @@ protected:
             QFile::copy(fixture.filePath(name), fake.appPath(name));
         reinitialiserHistorique(state);
         // At once: the tests reach into the chapters without showing a table first.
-        m.construireChapitres();
+        m.chapitres.construire();
     }
 
     // The tables as start-up lays them out, every chapter folded, and the window's
