@@ -7,7 +7,6 @@
 #include <QCursor>
 #include <QWidget>
 #include <functional>
-#include <vector>
 
 class FormLabel;
 class PictureBox;

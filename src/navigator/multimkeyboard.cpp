@@ -90,7 +90,7 @@ void Multim::buildModulesKeyboardAccess() {
 // module icons when they are there already, else before them.
 void Multim::buildChaptersKeyboardAccess() {
     QWidget* avant = avantModules_;
-    if (modules.construite() && Image6.count() > 0)
+    if (modules.construite())
         avant = EXEPHY->findChildren<FormLabel*>(Qt::FindDirectChildrenOnly).constLast();
     TabOrder order(avant);
     for (const auto& [i, frame] : chapi) {

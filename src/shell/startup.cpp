@@ -235,7 +235,9 @@ void demarrer(Platform& platform, Multim& m, ApplicationState& state) {
 }
 
 void preparerCurseurs(Multim& m, ApplicationState& state) {
-    m.chapitres.apres([&m] {
+    // The cursor image of `ettext`(0), the design's pointing hand.
+    const QCursor main = m.hand();
+    m.chapitres.apres([&m, main] {
         for (int i = 1; i <= 18; ++i) {
             m.btpm(i)->setCursor(m.btpm(0)->cursor());
             m.icoess(i)->setPicture(m.icoess(0)->pixmap());
@@ -245,12 +247,9 @@ void preparerCurseurs(Multim& m, ApplicationState& state) {
             m.essentiel(i)->setCursor(m.essentiel(0)->cursor());
             m.Label14(i)->setCursor(m.Label14(0)->cursor());
         }
-        const QCursor main = m.ettext(0)->cursor();
         for (const auto& [i, label] : m.ettext)
             setPointer(*label, PointerKind::Custom, main);
     });
-    // The cursor image of `ettext`(0), the design's pointing hand.
-    const QCursor main = m.hand();
     for (const auto& [i, label] : m.Label20)
         setPointer(*label, PointerKind::Custom, main);
     setPointer(*m.Image3, PointerKind::Custom, main);
